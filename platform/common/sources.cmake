@@ -1,0 +1,3 @@
+# Sources of platform/common/.
+set(PLATFORM_COMMON_SOURCES
+)

@@ -1,0 +1,3 @@
+# Sources of platform/headless/.
+set(PLATFORM_HEADLESS_SOURCES
+)

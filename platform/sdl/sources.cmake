@@ -1,0 +1,3 @@
+# Sources of platform/sdl/.
+set(PLATFORM_SDL_SOURCES
+)
