@@ -1,3 +1,0 @@
-# Sources of platform/common/.
-set(PLATFORM_COMMON_SOURCES
-)
