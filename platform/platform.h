@@ -176,10 +176,13 @@ void SetFont(Font* font);  // nullptr selects the built-in font
 Font* GetFont();
 
 void ClearBackBuffer();  // to the clear colour (black)
-void DrawRect(float x, float y, float w, float h);  // filled; top-left at (x, y)
+// Rectangles, ovals and text are placed by their top-left corner (x, y) and
+// scaled and rotated about that corner; lines are scaled and rotated about
+// their first point.
+void DrawRect(float x, float y, float w, float h);  // filled
 void DrawOval(float x, float y, float w, float h);  // filled, inside the rectangle
 void DrawLine(float x1, float y1, float x2, float y2);
-void DrawText(const std::string& text, float x, float y);  // top-left at (x, y)
+void DrawText(const std::string& text, float x, float y);
 int TextWidth(const std::string& text);  // unscaled pixels, current font
 int TextHeight();                        // unscaled line height of the current font
 
