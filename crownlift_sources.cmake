@@ -3,4 +3,15 @@ set(CROWNLIFT_CORE_SOURCES
   ${CMAKE_SOURCE_DIR}/shell/identity.cpp
   ${CMAKE_SOURCE_DIR}/shell/log.cpp
   ${CMAKE_SOURCE_DIR}/shell/state.cpp
+  ${CMAKE_SOURCE_DIR}/shell/display.cpp
+  ${CMAKE_SOURCE_DIR}/shell/backdrop.cpp
+  ${CMAKE_SOURCE_DIR}/shell/shutdown.cpp
+  ${CMAKE_SOURCE_DIR}/shell/startup.cpp
+  ${CMAKE_SOURCE_DIR}/engine/draw.cpp
+  ${CMAKE_SOURCE_DIR}/engine/frame_end.cpp
+  ${CMAKE_SOURCE_DIR}/engine/calibration.cpp
+  ${CMAKE_SOURCE_DIR}/audio/effects.cpp
+  ${CMAKE_SOURCE_DIR}/game/assets.cpp
+  ${CMAKE_SOURCE_DIR}/controls/bindings.cpp
+  ${CMAKE_SOURCE_DIR}/settings/setup_file.cpp
 )
