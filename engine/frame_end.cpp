@@ -109,7 +109,7 @@ int FrameEnd(int showPointer) {
   if (platform::KeyHits(kKeyF12) > 0) DebugOverlay = 1 - DebugOverlay;
   if (DebugOverlay == 1) DrawDebugOverlay();
 
-  if (showPointer == 1 || SettingsOpen == 1) {
+  if ((showPointer == 1 || SettingsOpen == 1) && Icons) {
     platform::DrawImage(Icons, platform::PointerX() + 12, platform::PointerY() + 12, 63);
   }
 
