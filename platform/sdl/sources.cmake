@@ -1,3 +1,11 @@
 # Sources of platform/sdl/.
 set(PLATFORM_SDL_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/system.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/input.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/keymap.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/audio_drivers.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/openal_driver.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/oss_driver.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/soft_mixer.cpp
 )
