@@ -59,7 +59,7 @@ void UnloadFonts() {
   }
 }
 
-void UnloadImage(platform::Image*& image) {
+void ReleaseImage(platform::Image*& image) {
   platform::UnloadImage(image);
   image = nullptr;
 }
@@ -168,11 +168,11 @@ void SelectFont(int family, int step) {
 
 void UnloadCommonAssets() {
   UnloadFonts();
-  UnloadImage(Icons);
-  UnloadImage(IconsSharp);
-  UnloadImage(SeriesLogo);
-  UnloadImage(SiteLogo);
-  UnloadImage(BadgeImages);
+  ReleaseImage(Icons);
+  ReleaseImage(IconsSharp);
+  ReleaseImage(SeriesLogo);
+  ReleaseImage(SiteLogo);
+  ReleaseImage(BadgeImages);
   // The jingle may still be playing on its channel at a reload; the channel
   // is stopped before its sound goes.
   if (StartupJingle) {

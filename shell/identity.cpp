@@ -4,7 +4,13 @@
 namespace crownlift {
 
 std::string ComposeWindowTitle() {
-  return "#" + std::to_string(WeekNumber) + " : " + TitlePrefix + " " + GameTitle;
+  std::string title = "#";
+  title += std::to_string(WeekNumber);
+  title += " : ";
+  title += TitlePrefix;
+  title += " ";
+  title += GameTitle;
+  return title;
 }
 
 std::string GameFolderName(int weekNumber) {
