@@ -65,11 +65,11 @@ void PlayEffect(int effect, float rate, float volume, float pan) {
   rate = Clamp(rate, 0.25f, 4);
   pan = Clamp(pan, -1, 1);
 
+  // A channel still sounding is cut off and then reused for the new effect.
+  // Dropping it for a fresh one instead would leak a device voice each time,
+  // and OpenAL runs out of them after a few hundred.
   platform::Channel*& channel = EffectChannels[EffectCursor];
-  if (channel && platform::ChannelPlaying(channel)) {
-    platform::StopChannel(channel);
-    channel = nullptr;
-  }
+  if (channel && platform::ChannelPlaying(channel)) platform::StopChannel(channel);
   if (!channel) channel = platform::AllocChannel();
   if (!channel) return;
 
