@@ -1,0 +1,28 @@
+// memory.cpp - memory figures for the debug overlay.
+//
+// The program has no garbage collector: CollectMemory frees nothing and says
+// so. MemoryInUse is the allocator's count of bytes handed out and not yet
+// freed (what grows when the program leaks): the C library's malloc figures,
+// or AddressSanitizer's own when it has replaced malloc.
+#include "platform/platform.h"
+
+#include <malloc.h>  // Required for: mallinfo2
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/allocator_interface.h>  // Required for: the sanitizer's allocation count
+#endif
+
+namespace platform {
+
+int64_t MemoryInUse() {
+#if defined(__SANITIZE_ADDRESS__)
+  return int64_t(__sanitizer_get_current_allocated_bytes());
+#else
+  struct mallinfo2 info = mallinfo2();
+  return int64_t(info.uordblks + info.hblkhd);
+#endif
+}
+
+int64_t CollectMemory() { return 0; }
+
+}  // namespace platform
