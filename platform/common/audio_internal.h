@@ -69,6 +69,18 @@ bool BackendOpenALAvailable();
 
 std::unique_ptr<AudioDriver> MakeSilentDriver();  // common/silent_driver.cpp
 
+// What the program last asked of each live channel (one of the current
+// driver), in allocation order; the headless backend shows these to tests.
+struct ChannelState {
+  int id = 0;          // 1, 2, ... in allocation order since ShutdownAudio
+  std::string sound;   // file name of the sound cued last; "" before any cue
+  float volume = 1, pan = 0, rate = 1;
+  bool paused = false;   // cued and not resumed since
+  bool playing = false;  // what ChannelPlaying says now
+  int cues = 0;          // sounds cued on it so far
+};
+std::vector<ChannelState> LiveChannelStates();
+
 // Called by the backends' PollEvents.
 void UpdateAudio();
 // Called by Shutdown: stop every channel, free sounds, close the driver.
