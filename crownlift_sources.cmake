@@ -15,3 +15,14 @@ set(CROWNLIFT_CORE_SOURCES
   ${CMAKE_SOURCE_DIR}/controls/bindings.cpp
   ${CMAKE_SOURCE_DIR}/settings/setup_file.cpp
 )
+# The game: level layout, play loop, level end and game over.
+list(APPEND CROWNLIFT_CORE_SOURCES
+  ${CMAKE_SOURCE_DIR}/game/level.cpp
+  ${CMAKE_SOURCE_DIR}/game/flight.cpp
+  ${CMAKE_SOURCE_DIR}/game/scenery.cpp
+  ${CMAKE_SOURCE_DIR}/game/royals.cpp
+  ${CMAKE_SOURCE_DIR}/game/craft.cpp
+  ${CMAKE_SOURCE_DIR}/game/hud.cpp
+  ${CMAKE_SOURCE_DIR}/game/play.cpp
+  ${CMAKE_SOURCE_DIR}/game/level_end.cpp
+)
