@@ -8,8 +8,17 @@
 
 #include <malloc.h>  // Required for: mallinfo2
 
+#include <cstddef>   // Required for: size_t
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer) && !defined(__SANITIZE_ADDRESS__)
+#define __SANITIZE_ADDRESS__ 1
+#endif
+#endif
+
 #if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/allocator_interface.h>  // Required for: the sanitizer's allocation count
+// Exported by the sanitizer runtime; GCC ships no header declaring it.
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 namespace platform {

@@ -1,7 +1,8 @@
 // display.cpp - the headless backend's display record and Present.
 //
 // Nothing is shown: the display is a record of what the program asked for
-// (mode, title, logical size, pointer visibility) that tests can read, with
+// (mode, title, pointer visibility; the logical size is kept by the draw
+// recorder) that tests can read, with
 // a list of modes a test can replace and an opening that a test can make
 // fail. Present is the heartbeat of a headless run: it closes the frame's
 // draw record, charges the simulated render cost to the clock, counts the
@@ -27,7 +28,6 @@ struct DisplayRecord {
   std::vector<DisplayMode> modes = DefaultModes();
   bool openFails = false;
   headless::DisplayState state;
-  int logicalWidth = 0, logicalHeight = 0;  // 0: the window's own size
   std::string lastError;
   int64_t presents = 0;
   double perFrameMs = 0, perQuadMicros = 0;
@@ -82,11 +82,6 @@ bool DisplayIsOpen() { return display.state.open; }
 std::string LastDisplayError() { return display.lastError; }
 void SetWindowTitle(const std::string& title) { display.state.title = title; }
 
-void SetLogicalSize(int width, int height) {
-  display.logicalWidth = width;
-  display.logicalHeight = height;
-}
-
 void ShowPointer() { display.state.pointerVisible = true; }
 void HidePointer() { display.state.pointerVisible = false; }
 
@@ -121,9 +116,13 @@ void SetDisplayModes(const std::vector<DisplayMode>& modes) { display.modes = mo
 void SetDisplayOpenFails(bool fails) { display.openFails = fails; }
 
 DisplayState Display() {
+  // The logical size is drawing state, kept by the recorder; until it is
+  // set, drawing is in the window's own pixels.
   DisplayState state = display.state;
-  state.logicalWidth = display.logicalWidth > 0 ? display.logicalWidth : state.width;
-  state.logicalHeight = display.logicalHeight > 0 ? display.logicalHeight : state.height;
+  int width = 0, height = 0;
+  LogicalSize(width, height);
+  state.logicalWidth = width > 0 ? width : state.width;
+  state.logicalHeight = height > 0 ? height : state.height;
   return state;
 }
 
