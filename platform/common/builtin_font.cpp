@@ -5,7 +5,7 @@
 // drawn below as 5 x 8 cells ('#' ink, '.' clear; rows 0..6 stand on the
 // baseline, row 7 holds descenders), doubled to 10 x 16 pixels so it reads
 // at the engine's logical resolutions. Codes above 127 show as '?'.
-#include <cstring>  // Required for: std::strlen
+#include <cstring>  // Required for: std::strlen, std::strchr
 #include <memory>   // Required for: std::unique_ptr
 
 #include "platform/common/font_raster.h"  // Required for: Font, PackGlyphs
@@ -147,6 +147,11 @@ GlyphBitmap BitmapOf(int code, const char* rows) {
       }
     }
     ++column;
+  }
+  // A blank cell (the space) needs no quad.
+  if (std::strchr(rows, '#') == nullptr) {
+    g.width = g.height = 0;
+    g.coverage.clear();
   }
   return g;
 }
