@@ -508,7 +508,9 @@ TEST_F(SetupFileTest, ChoosesAndSetsTheAudioDriver) {
     crownlift::ChooseAudioDriver();
     EXPECT_EQ(Settings[crownlift::AudioDriver], c.index);
     EXPECT_EQ(platform::CurrentAudioDriver(), c.current.value_or(before));
-    if (!c.openAL) EXPECT_NE(platform::CurrentAudioDriver(), "OpenAL Default");
+    if (!c.openAL) {
+      EXPECT_NE(platform::CurrentAudioDriver(), "OpenAL Default");
+    }
     std::vector<std::string> log = LogLines();
     std::vector<std::string> tail = {"Setting Audio Driver", "Set Audio Driver", ""};
     ASSERT_GE(log.size(), tail.size());
