@@ -23,7 +23,8 @@ struct ScancodeCode {
   int code;
 };
 
-// Keys that do not print a character, and the US positions of those that do.
+// Keys that do not print a character, and the US positions of those that do
+// (the letters A to Z follow in scancode order and are not listed).
 constexpr ScancodeCode kScancodeCodes[] = {
     {SDL_SCANCODE_BACKSPACE, 8},
     {SDL_SCANCODE_TAB, 9},
@@ -142,6 +143,9 @@ int CharacterCode(SDL_Keycode key) {
 }
 
 int CodeOfScancode(SDL_Scancode scancode) {
+  if (scancode >= SDL_SCANCODE_A && scancode <= SDL_SCANCODE_Z) {
+    return int(scancode - SDL_SCANCODE_A) + 65;
+  }
   for (const auto& entry : kScancodeCodes) {
     if (entry.scancode == scancode) return entry.code;
   }

@@ -48,6 +48,9 @@ void Init() {
   // reads the same before the window appears, behind another window and
   // under a test's Xvfb.
   SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+  // Only a desktop that shows the window will do: SDL would otherwise fall
+  // back to an invisible off-screen display, and the game would run unseen.
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11,wayland");
   SDL_Init(SDL_INIT_EVENTS);
   SDL_InitSubSystem(SDL_INIT_JOYSTICK);
   SDL_InitSubSystem(SDL_INIT_VIDEO);  // may fail here; OpenDisplay tries again and says why

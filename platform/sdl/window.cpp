@@ -46,7 +46,7 @@ DisplayState display;
 bool StartVideo() {
   if (SDL_WasInit(SDL_INIT_VIDEO)) return true;
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return true;
-  display.lastError = std::string("no display to open a window on (") + SDL_GetError() + ")";
+  display.lastError = "no X11 or Wayland display to open a window on (is DISPLAY set?)";
   return false;
 }
 
