@@ -1,6 +1,8 @@
 // draw.cpp - the engine's draw-state helpers.
 #include "engine/draw.h"
 
+#include <cmath>  // Required for: std::isnan
+
 #include "engine/frame_end.h"  // Required for: MouseX, MouseY, FrameParity
 #include "shell/state.h"       // Required for: Settings[SlowSystem]
 
@@ -81,7 +83,8 @@ bool MouseInRect(int x, int y, int w, int h) {
 
 float ClampFloat(float value, float lo, float hi) {
   // Upper bound first, then lower: lo wins when lo > hi, and NaN gives lo.
-  float v = value < hi ? value : hi;
+  if (std::isnan(value)) return lo;
+  const float v = value < hi ? value : hi;
   return v > lo ? v : lo;
 }
 

@@ -42,6 +42,11 @@ void ApplyDisplaySettings();
 // setting ModeIndex and the screen size when the requested size is among them.
 void BuildDisplayModes();
 
+// The colour depth to open: 0 (a window) unless full screen is requested and
+// the screen size exists at 32, 24 or 16 bits; when it does not, a message
+// says so and a window opens.
+int ChooseDisplayDepth();
+
 // Unloads every common asset (fonts, images, sounds); part of a reload.
 void UnloadCommonAssets();
 

@@ -10,6 +10,7 @@
 #include "engine/draw.h"        // Required for: ClearFrame
 #include "engine/frame_end.h"   // Required for: AddMessage
 #include "game/assets.h"        // Required for: LoadGameAssets
+#include "scores/scores.h"      // Required for: LoadScores
 #include "shell/assets.h"
 #include "shell/backdrop.h"     // Required for: DrawBackdrop on the first frame
 #include "shell/state.h"
@@ -142,6 +143,9 @@ void LoadCommonAssets() {
 
   BadgeImages = LoadRequiredStrip("badges.png", 64, 16);
   LoadSoundEffects();
+  // Reads the file only on the first call: a later display change keeps the
+  // runs recorded since start-up.
+  LoadScores();
 }
 
 }  // namespace
@@ -213,6 +217,15 @@ void BuildDisplayModes() {
   }
 }
 
+int ChooseDisplayDepth() {
+  if (Settings[Fullscreen] != 1) return 0;
+  for (int depth : {32, 24, 16}) {
+    if (platform::DisplayModeExists(Display.ScreenWidth, Display.ScreenHeight, depth)) return depth;
+  }
+  AddMessage("Can't set to fullscreen in this resolution.", 1);
+  return 0;
+}
+
 void ApplyDisplaySettings() {
   BuildDisplayModes();
   Settings[Width] = Display.ScreenWidth;
@@ -228,16 +241,7 @@ void ApplyDisplaySettings() {
   Settings[GfxEngine] = 0;
   LogLine("\tUsing OpenGL Driver");
 
-  int depth = 0;
-  if (Settings[Fullscreen] == 1) {
-    for (int candidate : {32, 24, 16}) {
-      if (platform::DisplayModeExists(Display.ScreenWidth, Display.ScreenHeight, candidate)) {
-        depth = candidate;
-        break;
-      }
-    }
-    if (depth == 0) AddMessage("Can't set to fullscreen in this resolution.", 1);
-  }
+  const int depth = ChooseDisplayDepth();
   LogLine("\tResolution : " + std::to_string(Display.ScreenWidth) + "x" +
           std::to_string(Display.ScreenHeight) + "," + std::to_string(depth));
 

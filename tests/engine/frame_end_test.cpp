@@ -121,7 +121,11 @@ TEST_F(FrameEndTest, F12TogglesTheDebugOverlay) {
 }
 
 TEST_F(FrameEndTest, PointerIsDrawnOnlyWhenAskedOrWithSettingsOpen) {
-  hl::ApplyNow({hl::InputEvent::Kind::PointerTo, 0, 300, 200});
+  hl::InputEvent pointer;
+  pointer.kind = hl::InputEvent::Kind::PointerTo;
+  pointer.x = 300;
+  pointer.y = 200;
+  hl::ApplyNow(pointer);
   auto pointers = [&] {
     int n = 0;
     for (const auto& d : Drawn()) {
@@ -151,7 +155,9 @@ TEST_F(FrameEndTest, SlowSystemPresentsEveryOtherFrame) {
 }
 
 TEST_F(FrameEndTest, CloseRequestShutsDownWithStatusZero) {
-  hl::ApplyNow({hl::InputEvent::Kind::CloseRequest});
+  hl::InputEvent close;
+  close.kind = hl::InputEvent::Kind::CloseRequest;
+  hl::ApplyNow(close);
   try {
     FrameEnd(0);
     FAIL() << "FrameEnd returned after a close request";

@@ -77,32 +77,31 @@ INSTANTIATE_TEST_SUITE_P(
         ModeCase{"zero_width", kDesk, 0, 600, 6, 0, 800, 600, 1280, 960, 0},
         ModeCase{"huge_width", kDesk, 2147483647, 600, 6, 0, 800, 600, 1280, 960, 0},
         ModeCase{"no_modes_at_all", {}, 1024, 768, 0, 0, 800, 600, 1280, 960, 0}),
-    [](const ::testing::TestParamInfo<ModeCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<ModeCase>& param) { return std::string(param.param.name); });
 
 TEST(FullscreenTest, FallsBackToAWindowWithAMessageWhenNoDepthFits) {
   testing_support::ProgramFolder folder;
-  platform::headless::SetRecordDraws(false);
-  platform::headless::SetDisplayModes({{800, 600, 8, 60}, {1024, 768, 32, 60}});
+  platform::headless::SetDisplayModes({{800, 600, 8, 60}, {1024, 768, 24, 60}, {1024, 768, 16, 60}});
   Settings.fill(0);
-  Settings[Width] = 800;
-  Settings[Height] = 600;
-  Settings[Fullscreen] = 1;
   Display = DisplayRecord{};
-  Display.DisplayOpened = true;
   MessageLog.clear();
-  platform::ChangeFolder(folder.Path("Files/270/"));
 
-  ApplyDisplaySettings();
+  Display.ScreenWidth = 800;
+  Display.ScreenHeight = 600;
+  EXPECT_EQ(ChooseDisplayDepth(), 0);  // a window was asked for: no message
+  EXPECT_TRUE(MessageLog.empty());
 
-  EXPECT_EQ(platform::headless::Display().depth, 0);
-  EXPECT_EQ(Settings[Fullscreen], 1);
-  ASSERT_FALSE(MessageLog.empty());
+  Settings[Fullscreen] = 1;
+  EXPECT_EQ(ChooseDisplayDepth(), 0);
+  ASSERT_EQ(MessageLog.size(), 1u);
   EXPECT_EQ(MessageLog.front().txt, "Can't set to fullscreen in this resolution.");
+  EXPECT_EQ(MessageLog.front().c, 1);
 
-  Settings[Width] = 1024;
-  Settings[Height] = 768;
-  ApplyDisplaySettings();
-  EXPECT_EQ(platform::headless::Display().depth, 32);
+  Display.ScreenWidth = 1024;
+  Display.ScreenHeight = 768;
+  EXPECT_EQ(ChooseDisplayDepth(), 24);  // the deepest offered
+  EXPECT_EQ(MessageLog.size(), 1u);
+  EXPECT_EQ(Settings[Fullscreen], 1);
 }
 
 struct FontCase {

@@ -33,7 +33,9 @@ TEST_F(StartupTest, LogWithoutSetupFileFollowsTheStartUpSequence) {
   ASSERT_GE(bytes.size(), 2u);
   EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
   for (size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] == '\n') EXPECT_EQ(bytes[i - 1], '\r') << "at byte " << i;
+    if (bytes[i] == '\n') {
+      EXPECT_EQ(bytes[i - 1], '\r') << "at byte " << i;
+    }
   }
 
   const std::vector<std::string> expected = {
