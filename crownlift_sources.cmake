@@ -15,6 +15,11 @@ set(CROWNLIFT_CORE_SOURCES
   ${CMAKE_SOURCE_DIR}/controls/bindings.cpp
   ${CMAKE_SOURCE_DIR}/settings/setup_file.cpp
 )
+list(APPEND CROWNLIFT_CORE_SOURCES
+  ${CMAKE_SOURCE_DIR}/scores/scramble.cpp
+  ${CMAKE_SOURCE_DIR}/scores/scores.cpp
+  ${CMAKE_SOURCE_DIR}/scores/name_entry.cpp
+)
 # The game: level layout, play loop, level end and game over.
 list(APPEND CROWNLIFT_CORE_SOURCES
   ${CMAKE_SOURCE_DIR}/game/level.cpp
