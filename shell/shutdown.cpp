@@ -4,6 +4,7 @@
 #include "controls/bindings.h"    // Required for: FirstHeldInput
 #include "engine/draw.h"          // Required for: ClearFrame, SetDrawColour, DrawTextAligned
 #include "platform/platform.h"
+#include "scores/scores.h"        // Required for: SaveScores
 #include "settings/setup_file.h"  // Required for: WriteSetupFile
 #include "shell/assets.h"         // Required for: SelectFont, SeriesLogo, SiteLogo
 #include "shell/backdrop.h"       // Required for: DrawBackdrop
@@ -56,6 +57,7 @@ bool AnyInputActive() {
 void ShutDown() {
   platform::ShowPointer();
   WriteSetupFile();
+  SaveScores();
   LogLine("Closing Up");
   LogLine("");
   LogLine("Bye!");

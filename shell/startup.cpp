@@ -6,6 +6,7 @@
 #include "engine/draw.h"          // Required for: DrawCounts, DrawBudgets
 #include "engine/frame_end.h"     // Required for: LastFrameTime, MessageLog
 #include "platform/platform.h"
+#include "scores/scores.h"        // Required for: CreateScoreLists, BuildTitleKey
 #include "settings/setup_file.h"  // Required for: ReadSetupFile, ChooseAudioDriver
 #include "shell/assets.h"         // Required for: ApplyDisplaySettings, Fonts
 #include "shell/backdrop.h"       // Required for: BackdropColour, BackdropTarget
@@ -101,6 +102,7 @@ void RunStartup() {
   FontLadder.fill(nullptr);
 
   DetectJoysticks();
+  CreateScoreLists();
   MessageLog.clear();
   ResetBindings();
   PutSettingDefaults();
@@ -108,6 +110,9 @@ void RunStartup() {
   EffectChannels.fill(nullptr);
   SoundEffects.fill(nullptr);
   EffectCursor = kRingFirst;
+
+  // Before any folder change, so nothing can read or write the score file first.
+  BuildTitleKey();
 
   platform::ChangeFolder("Files/");
   OpenLog("Debug.txt");
