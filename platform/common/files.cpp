@@ -112,7 +112,7 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
 }
 
 bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
-  if (path.empty() || KindOfPath(path) == PathKind::Folder) return false;
+  if (path.empty()) return false;
   std::string temp = path + ".XXXXXX";
   int fd = ::mkstemp(temp.data());
   if (fd < 0) return false;

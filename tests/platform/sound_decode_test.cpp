@@ -264,6 +264,8 @@ TEST(DecodeOggTest, RefusesTruncatedAndMalformed) {
       {"first bytes", file.substr(0, 100)},
       {"half", file.substr(0, file.size() / 2)},
       {"all but the last byte", file.substr(0, file.size() - 1)},
+      // Whole pages, but the stream's closing page is missing.
+      {"without its last page", file.substr(0, file.rfind("OggS"))},
       {"trailing garbage", file + "xyz"},
       {"bad page version", badVersion},
   };

@@ -176,13 +176,15 @@ TEST_F(FilesTest, AtomicWriteReplacesWholeFileAndLeavesNoTemporary) {
   EXPECT_EQ(bytes, big);
   EXPECT_EQ(Entries(), std::vector<std::string>{"Setup.ini"});
 
-  // A write that cannot finish leaves the old file and no temporary behind.
+  // A write that cannot finish leaves what was there and no temporary behind:
+  // here the temporary is written but cannot replace a folder.
   std::filesystem::create_directory(dir_ + "sub");
-  EXPECT_FALSE(platform::WriteFileAtomically(dir_ + "sub", "x"));  // a folder is in the way
+  ASSERT_TRUE(platform::WriteFileAtomically(dir_ + "sub/keep", "kept"));
+  EXPECT_FALSE(platform::WriteFileAtomically(dir_ + "sub", "x"));
   EXPECT_FALSE(platform::WriteFileAtomically(dir_ + "missing/Setup.ini", "x"));
   EXPECT_EQ(Entries(), (std::vector<std::string>{"Setup.ini", "sub"}));
-  ASSERT_TRUE(platform::ReadWholeFile(path, bytes));
-  EXPECT_EQ(bytes, big);
+  ASSERT_TRUE(platform::ReadWholeFile(dir_ + "sub/keep", bytes));
+  EXPECT_EQ(bytes, "kept");
 }
 
 TEST_F(FilesTest, AtomicWriteKeepsTargetPermissions) {
