@@ -109,7 +109,11 @@ Canvas DrawBadge(int badge) {
   Fill(c, rim, Lit(26, 24, 34, m.rim));
   Fill(c, Circle(32, 32, 23.5f), Solid(Ink()));
   Fill(c, Circle(32, 32, 22), VGradient(10, Scale(m.face, 1.5f), 54, m.face));
-  Shape emblem = Emblem(badge);
+  // Emblems are drawn on a 64 grid and enlarged a little about the centre so
+  // they still read at the score table's small size.
+  const float k = 1.18f;
+  Shape base = Emblem(badge);
+  Shape emblem = [base, k](float x, float y) { return base(32 + (x - 32) / k, 32 + (y - 32) / k) * k; };
   Fill(c, Grow(emblem, 2.2f), Solid(Ink()));
   Fill(c, emblem, VGradient(14, Scale(m.emblem, 1.1f), 50, Scale(m.emblem, 0.78f)));
   // A light glint over the upper left of the emblem.

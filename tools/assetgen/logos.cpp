@@ -146,7 +146,7 @@ Canvas DrawSiteLogo() {
   Fill(c, Grow(road, 4), Solid(Ink()));
   Fill(c, road, VGradient(128, Rgb(90, 90, 104), 178, Rgb(46, 46, 58)));
   for (float dx = 22; dx < 380; dx += 44) {
-    Fill(c, Polygon({{dx - 2, 150}, {dx + 22, 150}, {dx + 23, 156}, {dx - 3, 156}}),
+    Fill(c, Intersect(road, Polygon({{dx - 2, 150}, {dx + 22, 150}, {dx + 23, 156}, {dx - 3, 156}})),
          Solid(Rgb(255, 226, 120)));
   }
 
