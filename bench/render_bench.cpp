@@ -1,0 +1,425 @@
+// render_bench.cpp - how fast the calibration's sprite load draws, four ways.
+//
+//   tests/e2e/with_xvfb.sh build/bench/render_bench
+//
+// The workload is the performance calibration's: N sprites per frame, each
+// frame 0 of a strip of 16 x 16 cells, rotated by a whole number of degrees
+// and drawn centred at a random point of the 1280 x 960 logical area, in a
+// window of 800 x 600. Two variants: tinted (a random colour, alpha 1) and
+// transparent (colour 0, 0, 0, alpha 0, what the calibration really draws).
+// The sprites are drawn
+//   ours       through platform.h exactly as the engine does it
+//              (SetRotation, SetColour, SetAlpha, SetScale, DrawImage, Present)
+//   sdl        SDL_Renderer (OpenGL driver, batching on) with SDL_RenderCopyExF
+//   immediate  one glBegin/glEnd per sprite, the classic way
+//   limit      all sprites built once into one buffer of indexed quads and
+//              drawn with a single call per frame: what the rasteriser costs
+// Every frame is cleared and presented (buffer swap) and each way is timed
+// over the same frames, in milliseconds per frame. The ratios compare ways
+// measured side by side in this one run.
+#include <SDL2/SDL.h>  // Required for: the comparison windows and SDL_Renderer
+
+#include <algorithm>  // Required for: std::sort
+#include <chrono>     // Required for: timing
+#include <cmath>      // Required for: rotating corners
+#include <cstdio>     // Required for: the table
+#include <cstdlib>    // Required for: mkdtemp
+#include <functional> // Required for: frame bodies
+#include <random>     // Required for: sprite placement
+#include <string>     // Required for: paths
+#include <vector>     // Required for: sprite lists
+
+#include "platform/platform.h"          // Required for: our renderer
+#include "platform/sdl/gl_api.h"        // Required for: immediate mode and the single draw
+#include "platform/sdl/sdl_internal.h"  // Required for: our window, to switch back to it
+
+namespace {
+
+constexpr int kWindowWidth = 800, kWindowHeight = 600;
+constexpr int kLogicalWidth = 1280, kLogicalHeight = 960;
+constexpr int kCell = 16, kSheet = 128;  // 64 frames of 16 x 16
+const int kCounts[] = {1000, 5000, 10000, 20000};
+
+struct Sprite {
+  float x, y, degrees;
+  uint8_t r, g, b, a;
+};
+
+std::vector<Sprite> MakeSprites(int n, bool transparent, unsigned seed) {
+  std::mt19937 random(seed);
+  auto between = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+  std::vector<Sprite> sprites(static_cast<size_t>(n));
+  for (Sprite& s : sprites) {
+    s.degrees = float(between(1, 360));
+    s.x = float(between(1, kLogicalWidth));
+    s.y = float(between(1, kLogicalHeight));
+    if (transparent) {
+      s.r = s.g = s.b = s.a = 0;
+    } else {
+      s.r = uint8_t(between(0, 255));
+      s.g = uint8_t(between(0, 255));
+      s.b = uint8_t(between(0, 255));
+      s.a = 255;
+    }
+  }
+  return sprites;
+}
+
+// A sheet of 64 cells, each a ring of colour on black (black is masked away).
+platform::Pixmap MakeSheet() {
+  platform::Pixmap sheet;
+  sheet.width = sheet.height = kSheet;
+  sheet.rgba.assign(size_t(kSheet) * kSheet * 4, 0);
+  for (int y = 0; y < kSheet; ++y) {
+    for (int x = 0; x < kSheet; ++x) {
+      const float dx = float(x % kCell) - 7.5f, dy = float(y % kCell) - 7.5f;
+      const float d = std::sqrt(dx * dx + dy * dy);
+      uint8_t* p = &sheet.rgba[(size_t(y) * kSheet + x) * 4];
+      p[3] = 255;
+      if (d < 7.5f && d > 2.0f) p[0] = p[1] = p[2] = uint8_t(255 - int(d) * 12);
+    }
+  }
+  return sheet;
+}
+
+// Masked RGBA of the sheet, for the comparison ways.
+std::vector<uint8_t> MaskedSheet(const platform::Pixmap& sheet) {
+  std::vector<uint8_t> rgba = sheet.rgba;
+  for (size_t i = 0; i < rgba.size(); i += 4) {
+    if (!rgba[i] && !rgba[i + 1] && !rgba[i + 2]) rgba[i + 3] = 0;
+  }
+  return rgba;
+}
+
+// Runs frame() for at least 8 frames and a quarter of a second (after 2
+// unmeasured frames) and adds each frame's milliseconds to samples.
+void TimeFrames(const std::function<void()>& frame, std::vector<double>& samples) {
+  using Clock = std::chrono::steady_clock;
+  for (int i = 0; i < 2; ++i) frame();
+  glFinish();
+  const auto start = Clock::now();
+  auto last = start;
+  int frames = 0;
+  while (frames < 8 || std::chrono::duration<double>(last - start).count() < 0.25) {
+    frame();
+    glFinish();
+    const auto now = Clock::now();
+    samples.push_back(std::chrono::duration<double, std::milli>(now - last).count());
+    last = now;
+    ++frames;
+  }
+}
+
+double Median(std::vector<double> samples) {
+  if (samples.empty()) return 0;
+  std::sort(samples.begin(), samples.end());
+  return samples[samples.size() / 2];
+}
+
+// --- ours -------------------------------------------------------------------
+
+struct Ours {
+  SDL_Window* window = nullptr;
+  SDL_GLContext context = nullptr;
+  platform::Image* strip = nullptr;
+};
+
+void TimeOurs(Ours& ours, const std::vector<Sprite>& sprites, std::vector<double>& samples) {
+  SDL_GL_MakeCurrent(ours.window, ours.context);
+  TimeFrames([&] {
+    platform::ClearBackBuffer();
+    for (const Sprite& s : sprites) {
+      platform::SetRotation(s.degrees);
+      platform::SetColour(s.r, s.g, s.b);
+      platform::SetAlpha(float(s.a) / 255.0f);
+      platform::SetScale(1, 1);
+      platform::DrawImage(ours.strip, s.x, s.y, 0);
+    }
+    platform::Present(platform::Sync::None);
+  }, samples);
+}
+
+// --- SDL_Renderer --------------------------------------------------------------
+
+struct SdlWay {
+  SDL_Window* window = nullptr;
+  SDL_Renderer* renderer = nullptr;
+  SDL_Texture* texture = nullptr;
+};
+
+bool OpenSdlWay(SdlWay& w, const std::vector<uint8_t>& sheet) {
+  SDL_SetHint(SDL_HINT_RENDER_DRIVER, "opengl");
+  SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
+  SDL_GL_ResetAttributes();
+  w.window = SDL_CreateWindow("sdl", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kWindowWidth,
+                              kWindowHeight, SDL_WINDOW_OPENGL);
+  w.renderer = w.window ? SDL_CreateRenderer(w.window, -1, SDL_RENDERER_ACCELERATED) : nullptr;
+  if (!w.renderer) {
+    std::fprintf(stderr, "render_bench: no SDL_Renderer: %s\n", SDL_GetError());
+    return false;
+  }
+  SDL_RenderSetLogicalSize(w.renderer, kLogicalWidth, kLogicalHeight);
+  w.texture = SDL_CreateTexture(w.renderer, SDL_PIXELFORMAT_ABGR8888, SDL_TEXTUREACCESS_STATIC,
+                                kSheet, kSheet);
+  SDL_UpdateTexture(w.texture, nullptr, sheet.data(), kSheet * 4);
+  SDL_SetTextureBlendMode(w.texture, SDL_BLENDMODE_BLEND);
+  return true;
+}
+
+void CloseSdlWay(SdlWay& w) {
+  if (w.texture) SDL_DestroyTexture(w.texture);
+  if (w.renderer) SDL_DestroyRenderer(w.renderer);
+  if (w.window) SDL_DestroyWindow(w.window);
+}
+
+void TimeSdl(SdlWay& w, const std::vector<Sprite>& sprites, std::vector<double>& samples) {
+  const SDL_Rect source{0, 0, kCell, kCell};
+  TimeFrames([&] {
+    SDL_SetRenderDrawColor(w.renderer, 0, 0, 0, 255);
+    SDL_RenderClear(w.renderer);
+    for (const Sprite& s : sprites) {
+      SDL_SetTextureColorMod(w.texture, s.r, s.g, s.b);
+      SDL_SetTextureAlphaMod(w.texture, s.a);
+      const SDL_FRect target{s.x - kCell / 2, s.y - kCell / 2, float(kCell), float(kCell)};
+      SDL_RenderCopyExF(w.renderer, w.texture, &source, &target, double(s.degrees), nullptr,
+                        SDL_FLIP_NONE);
+    }
+    SDL_RenderPresent(w.renderer);
+  }, samples);
+}
+
+// --- Plain OpenGL: immediate mode and the single prebuilt draw ---------------------
+
+struct GlWay {
+  SDL_Window* window = nullptr;
+  SDL_GLContext context = nullptr;
+  GLuint texture = 0, program = 0, array = 0, buffers[2] = {0, 0};
+  GLsizei indexCount = 0;
+};
+
+const char* kVertexShader = R"(#version 130
+in vec2 position; in vec2 texCoord; in vec4 colour;
+out vec2 uv; out vec4 tint;
+void main() {
+  uv = texCoord; tint = colour;
+  gl_Position = vec4(position.x / 640.0 - 1.0, 1.0 - position.y / 480.0, 0.0, 1.0);
+})";
+const char* kFragmentShader = R"(#version 130
+in vec2 uv; in vec4 tint; uniform sampler2D atlas; out vec4 fragColour;
+void main() { fragColour = texture(atlas, uv) * tint; })";
+
+struct Vertex {
+  float x, y, u, v;
+  uint8_t r, g, b, a;
+};
+
+void OpenGlWay(GlWay& w, const std::vector<uint8_t>& sheet) {
+  SDL_GL_ResetAttributes();
+  SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+  w.window = SDL_CreateWindow("gl", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kWindowWidth,
+                              kWindowHeight, SDL_WINDOW_OPENGL);
+  w.context = SDL_GL_CreateContext(w.window);
+  SDL_GL_MakeCurrent(w.window, w.context);
+  SDL_GL_SetSwapInterval(0);
+  glViewport(0, 0, kWindowWidth, kWindowHeight);  // same shape as the logical area
+  glGenTextures(1, &w.texture);
+  glBindTexture(GL_TEXTURE_2D, w.texture);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, kSheet, kSheet, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+               sheet.data());
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glClearColor(0, 0, 0, 1);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glOrtho(0, kLogicalWidth, kLogicalHeight, 0, -1, 1);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+
+  w.program = glCreateProgram();
+  for (auto [kind, text] : {std::pair{GL_VERTEX_SHADER, kVertexShader},
+                            std::pair{GL_FRAGMENT_SHADER, kFragmentShader}}) {
+    GLuint shader = glCreateShader(GLenum(kind));
+    glShaderSource(shader, 1, &text, nullptr);
+    glCompileShader(shader);
+    glAttachShader(w.program, shader);
+    glDeleteShader(shader);
+  }
+  glBindAttribLocation(w.program, 0, "position");
+  glBindAttribLocation(w.program, 1, "texCoord");
+  glBindAttribLocation(w.program, 2, "colour");
+  glLinkProgram(w.program);
+  glGenVertexArrays(1, &w.array);
+  glGenBuffers(2, w.buffers);
+}
+
+void CloseGlWay(GlWay& w) {
+  SDL_GL_MakeCurrent(w.window, w.context);
+  glDeleteBuffers(2, w.buffers);
+  glDeleteVertexArrays(1, &w.array);
+  glDeleteProgram(w.program);
+  glDeleteTextures(1, &w.texture);
+  SDL_GL_DeleteContext(w.context);
+  SDL_DestroyWindow(w.window);
+}
+
+struct Corners {
+  float x[4], y[4];
+};
+Corners CornersOf(const Sprite& s) {
+  const double a = double(s.degrees) * 3.14159265358979323846 / 180.0;
+  const float c = float(std::cos(a)), n = float(std::sin(a));
+  const float lx[4] = {-8, 8, 8, -8}, ly[4] = {-8, -8, 8, 8};
+  Corners k;
+  for (int i = 0; i < 4; ++i) {
+    k.x[i] = s.x + lx[i] * c - ly[i] * n;
+    k.y[i] = s.y + lx[i] * n + ly[i] * c;
+  }
+  return k;
+}
+
+const float kU[4] = {0, 16.0f / kSheet, 16.0f / kSheet, 0};
+const float kV[4] = {0, 0, 16.0f / kSheet, 16.0f / kSheet};
+
+void TimeImmediate(GlWay& w, const std::vector<Sprite>& sprites, std::vector<double>& samples) {
+  SDL_GL_MakeCurrent(w.window, w.context);
+  glUseProgram(0);
+  glBindVertexArray(0);
+  glEnable(GL_TEXTURE_2D);
+  TimeFrames([&] {
+    glClear(GL_COLOR_BUFFER_BIT);
+    for (const Sprite& s : sprites) {
+      const Corners k = CornersOf(s);
+      glColor4ub(s.r, s.g, s.b, s.a);
+      glBegin(GL_QUADS);
+      for (int i = 0; i < 4; ++i) {
+        glTexCoord2f(kU[i], kV[i]);
+        glVertex2f(k.x[i], k.y[i]);
+      }
+      glEnd();
+    }
+    SDL_GL_SwapWindow(w.window);
+  }, samples);
+  glDisable(GL_TEXTURE_2D);
+}
+
+// Builds the sprites once into the buffers of indexed quads.
+void BuildLimit(GlWay& w, const std::vector<Sprite>& sprites) {
+  SDL_GL_MakeCurrent(w.window, w.context);
+  std::vector<Vertex> vertices;
+  std::vector<uint32_t> indices;
+  for (const Sprite& s : sprites) {
+    const Corners k = CornersOf(s);
+    const uint32_t first = uint32_t(vertices.size());
+    for (int i = 0; i < 4; ++i) vertices.push_back({k.x[i], k.y[i], kU[i], kV[i], s.r, s.g, s.b, s.a});
+    for (uint32_t i : {0u, 1u, 2u, 2u, 3u, 0u}) indices.push_back(first + i);
+  }
+  glBindVertexArray(w.array);
+  glBindBuffer(GL_ARRAY_BUFFER, w.buffers[0]);
+  glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(vertices.size() * sizeof(Vertex)), vertices.data(),
+               GL_STATIC_DRAW);
+  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, w.buffers[1]);
+  glBufferData(GL_ELEMENT_ARRAY_BUFFER, GLsizeiptr(indices.size() * sizeof(uint32_t)),
+               indices.data(), GL_STATIC_DRAW);
+  glEnableVertexAttribArray(0);
+  glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, sizeof(Vertex), reinterpret_cast<void*>(0));
+  glEnableVertexAttribArray(1);
+  glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, sizeof(Vertex), reinterpret_cast<void*>(8));
+  glEnableVertexAttribArray(2);
+  glVertexAttribPointer(2, 4, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(Vertex),
+                        reinterpret_cast<void*>(16));
+  glBindVertexArray(0);
+  w.indexCount = GLsizei(indices.size());
+}
+
+void TimeLimit(GlWay& w, std::vector<double>& samples) {
+  SDL_GL_MakeCurrent(w.window, w.context);
+  glUseProgram(w.program);
+  glBindVertexArray(w.array);
+  TimeFrames([&] {
+    glClear(GL_COLOR_BUFFER_BIT);
+    glDrawElements(GL_TRIANGLES, w.indexCount, GL_UNSIGNED_INT, nullptr);
+    SDL_GL_SwapWindow(w.window);
+  }, samples);
+  glBindVertexArray(0);
+  glUseProgram(0);
+}
+
+struct Row {
+  const char* variant;
+  int n;
+  double ours, sdl, immediate, limit;
+};
+
+}  // namespace
+
+// Usage: render_bench [rounds]   (default 3; each round times every way once)
+int main(int argc, char** argv) {
+  const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+  platform::Init();
+  std::string folder = (std::string(P_tmpdir) + "/render-bench-XXXXXX");
+  if (!mkdtemp(folder.data())) return 1;
+  const std::string sheetPath = folder + "/icons.png";
+  const platform::Pixmap sheet = MakeSheet();
+  platform::SavePng(sheet, sheetPath, 9);
+  const std::vector<uint8_t> masked = MaskedSheet(sheet);
+
+  // All four ways keep a window of their own open, so the rounds interleave.
+  if (!platform::OpenDisplay(kWindowWidth, kWindowHeight, 0, 60)) {
+    std::fprintf(stderr, "render_bench: %s\n", platform::LastDisplayError().c_str());
+    return 1;
+  }
+  platform::SetLogicalSize(kLogicalWidth, kLogicalHeight);
+  Ours ours{platform::sdl::Window(), SDL_GL_GetCurrentContext(), nullptr};
+  ours.strip = platform::LoadStrip(sheetPath, kCell, kCell, 0, 64, platform::kImageMasked);
+  SdlWay sdl;
+  if (!OpenSdlWay(sdl, masked)) return 1;
+  GlWay gl;
+  OpenGlWay(gl, masked);
+
+  std::vector<Row> rows;
+  for (bool transparent : {false, true}) {
+    for (int n : kCounts) {
+      const std::vector<Sprite> sprites = MakeSprites(n, transparent, unsigned(n));
+      BuildLimit(gl, sprites);
+      std::vector<double> samples[4];
+      for (int round = 0; round < rounds; ++round) {
+        TimeOurs(ours, sprites, samples[0]);
+        TimeSdl(sdl, sprites, samples[1]);
+        TimeImmediate(gl, sprites, samples[2]);
+        TimeLimit(gl, samples[3]);
+      }
+      Row row{transparent ? "transparent" : "tinted", n, Median(samples[0]), Median(samples[1]),
+              Median(samples[2]), Median(samples[3])};
+      rows.push_back(row);
+      std::fprintf(stderr, "  %s %d done\n", row.variant, n);
+    }
+  }
+  CloseGlWay(gl);
+  CloseSdlWay(sdl);
+  SDL_GL_MakeCurrent(ours.window, ours.context);
+  platform::UnloadImage(ours.strip);
+  platform::CloseDisplay();
+  std::remove(sheetPath.c_str());
+  std::remove(folder.c_str());
+
+  std::printf("render_bench: median ms per frame over %d interleaved rounds; %d x %d window, "
+              "logical %d x %d, rotated 16 x 16 sprites\n",
+              rounds, kWindowWidth, kWindowHeight, kLogicalWidth, kLogicalHeight);
+  std::printf("%-12s %6s %8s %8s %10s %8s  %10s %9s %15s\n", "variant", "N", "ours", "sdl",
+              "immediate", "limit", "ours/limit", "sdl/ours", "immediate/ours");
+  for (const Row& r : rows) {
+    std::printf("%-12s %6d %8.2f %8.2f %10.2f %8.2f  %10.2f %9.2f %15.2f\n", r.variant, r.n,
+                r.ours, r.sdl, r.immediate, r.limit, r.ours / r.limit, r.sdl / r.ours,
+                r.immediate / r.ours);
+  }
+  for (const Row& r : rows) {
+    if (r.n != 20000) continue;
+    std::printf("%s at 20000: ours/limit %.2f (target <= 1.15), sdl/ours %.2f (target >= 1.40)\n",
+                r.variant, r.ours / r.limit, r.sdl / r.ours);
+  }
+  platform::Shutdown();
+  return 0;
+}
