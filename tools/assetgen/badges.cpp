@@ -55,7 +55,8 @@ Shape Emblem(int badge) {
     case 8:  // crescent moon
       return Subtract(Circle(30, 32, 13), Circle(37, 27, 11));
     case 9:  // flame
-      return Union({Circle(c, 38, 9), Polygon({{23.3f, 36}, {30, 14}, {35, 25}, {39, 19}, {40.7f, 36}})});
+      return Union({Circle(c, 38, 9),
+                    Polygon({{23.3f, 36}, {30, 14}, {35, 25}, {39, 19}, {40.7f, 36}})});
     case 10:  // clover
       return Union({Circle(c, 24, 6.5f), Circle(24, 32, 6.5f), Circle(40, 32, 6.5f),
                     Circle(c, 40, 6.5f), Capsule(c, c, 38, 48, 1.8f)});
@@ -113,7 +114,9 @@ Canvas DrawBadge(int badge) {
   // they still read at the score table's small size.
   const float k = 1.18f;
   Shape base = Emblem(badge);
-  Shape emblem = [base, k](float x, float y) { return base(32 + (x - 32) / k, 32 + (y - 32) / k) * k; };
+  Shape emblem = [base, k](float x, float y) {
+    return base(32 + (x - 32) / k, 32 + (y - 32) / k) * k;
+  };
   Fill(c, Grow(emblem, 2.2f), Solid(Ink()));
   Fill(c, emblem, VGradient(14, Scale(m.emblem, 1.1f), 50, Scale(m.emblem, 0.78f)));
   // A light glint over the upper left of the emblem.

@@ -73,6 +73,11 @@ Shape Arm(const Pose& p, Vec hand, float side) {
   return Capsule(p.cx + 3.4f * side, p.shoulderY + 1.4f, hand.x, hand.y, 1.45f);
 }
 
+void DrawHand(Canvas& c, Vec hand) {
+  Fill(c, Grow(Circle(hand.x, hand.y, 1.4f), 0.6f), Solid(Ink()));
+  Fill(c, Circle(hand.x, hand.y, 1.4f), Lit(hand.x, hand.y, 1.4f, Skin()));
+}
+
 void DrawCrown(Canvas& c, Kind kind, float cx, float top) {
   if (kind == Kind::King) {
     Shape band = Box(cx - 4, top + 3.6f, cx + 4.4f, top + 5.8f, 0.4f);
@@ -178,13 +183,9 @@ Canvas DrawRoyal(Kind kind, int frame) {
 
   // Front arm last, over the robe.
   Inked(c, Arm(p, p.handFront, 1), Solid(look.sleeve));
-  Fill(c, Grow(Circle(p.handFront.x, p.handFront.y, 1.4f), 0.6f), Solid(Ink()));
-  Fill(c, Circle(p.handFront.x, p.handFront.y, 1.4f), Lit(p.handFront.x, p.handFront.y, 1.4f, Skin()));
-  // The back hand again on top when it is raised above the head (it holds).
-  if (p.handBack.y < p.shoulderY) {
-    Fill(c, Grow(Circle(p.handBack.x, p.handBack.y, 1.4f), 0.6f), Solid(Ink()));
-    Fill(c, Circle(p.handBack.x, p.handBack.y, 1.4f), Lit(p.handBack.x, p.handBack.y, 1.4f, Skin()));
-  }
+  DrawHand(c, p.handFront);
+  // The back hand again on top when it is raised above the shoulders (it holds).
+  if (p.handBack.y < p.shoulderY) DrawHand(c, p.handBack);
 
   Outline(c, Ink(), 1.0f);
   return c;

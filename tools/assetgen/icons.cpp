@@ -9,7 +9,6 @@
 // 24..29 audio drivers, 63 the pointer (tip at the top-left corner).
 #include "art.h"
 
-#include <functional>  // Required for: the per-cell painters
 
 namespace assetgen {
 namespace {
@@ -36,7 +35,8 @@ void Monitor(Canvas& c, float halfWidth) {
 }
 
 void Speaker(Canvas& c, float x) {
-  Shape body = Union(Box(x, 6, x + 3, 10), Polygon({{x + 2, 6}, {x + 6, 3}, {x + 6, 13}, {x + 2, 10}}));
+  Shape body = Union(Box(x, 6, x + 3, 10),
+                     Polygon({{x + 2, 6}, {x + 6, 3}, {x + 6, 13}, {x + 2, 10}}));
   Inked(c, body, Bevel(3, 13));
 }
 
@@ -50,7 +50,9 @@ void Film(Canvas& c, bool skip) {
     Fill(c, Box(x + 0.4f, 3.6f, x + 1.6f, 4.6f), Solid(kLight));
     Fill(c, Box(x + 0.4f, 11.4f, x + 1.6f, 12.4f), Solid(kLight));
   }
-  if (skip) Inked(c, Polygon({{9, 14.8f}, {15, 14.8f}, {12, 11.2f}}), Solid(Rgb(255, 220, 90)), 0.6f);
+  if (skip) {
+    Inked(c, Polygon({{9, 14.8f}, {15, 14.8f}, {12, 11.2f}}), Solid(Rgb(255, 220, 90)), 0.6f);
+  }
 }
 
 // Each used cell's painter, by cell number.

@@ -31,7 +31,8 @@ void PaintWord(Canvas& c, const Shape& word, float top, float bottom, const Word
   Shape outer = Grow(word, st.outline + st.rimWidth);
   for (int k = static_cast<int>(st.depth); k >= 1; --k) {
     float t = k / st.depth;
-    Fill(c, Move(outer, k * 0.6f, static_cast<float>(k)), Solid(Mix(st.shadowTop, st.shadowBottom, t)));
+    Fill(c, Move(outer, k * 0.6f, static_cast<float>(k)),
+         Solid(Mix(st.shadowTop, st.shadowBottom, t)));
   }
   Fill(c, outer, Solid(st.ink));
   if (st.rimWidth > 0) Fill(c, Grow(word, st.rimWidth), Solid(st.rim));
@@ -146,8 +147,8 @@ Canvas DrawSiteLogo() {
   Fill(c, Grow(road, 4), Solid(Ink()));
   Fill(c, road, VGradient(128, Rgb(90, 90, 104), 178, Rgb(46, 46, 58)));
   for (float dx = 22; dx < 380; dx += 44) {
-    Fill(c, Intersect(road, Polygon({{dx - 2, 150}, {dx + 22, 150}, {dx + 23, 156}, {dx - 3, 156}})),
-         Solid(Rgb(255, 226, 120)));
+    Shape dash = Polygon({{dx - 2, 150}, {dx + 22, 150}, {dx + 23, 156}, {dx - 3, 156}});
+    Fill(c, Intersect(road, dash), Solid(Rgb(255, 226, 120)));
   }
 
   const float size = 50, weight = 0.22f, spacing = 0.07f;

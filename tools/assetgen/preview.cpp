@@ -9,7 +9,7 @@
 #include "preview.h"
 
 #include <algorithm>  // Required for: std::clamp
-#include <cmath>      // Required for: std::sin
+#include <cmath>      // Required for: std::fmod, std::floor
 
 #include "art.h"      // Required for: the Draw* functions
 #include "writers.h"  // Required for: WritePng

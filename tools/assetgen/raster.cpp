@@ -35,7 +35,9 @@ Colour Mix(Colour a, Colour b, float t) {
   return Colour{a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
 }
 
-Colour Scale(Colour c, float f) { return Colour{Clamp01(c.r * f), Clamp01(c.g * f), Clamp01(c.b * f)}; }
+Colour Scale(Colour c, float f) {
+  return Colour{Clamp01(c.r * f), Clamp01(c.g * f), Clamp01(c.b * f)};
+}
 
 Shape Circle(float cx, float cy, float r) {
   return [=](float x, float y) { return Len(x - cx, y - cy) - r; };

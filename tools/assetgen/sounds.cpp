@@ -174,8 +174,8 @@ std::vector<float> MakeJingle() {
   const Step melody[] = {{0, -2, 1}, {1, 3, 1},  {2, 7, 1},  {3, 10, 2},
                          {5, 7, 1},  {6, 10, 1}, {7, 15, 5}};
   for (const Step& m : melody) {
-    Voice v = Tone(Wave::Square, m.at * s, m.note, m.len * s - 0.03f, 0.08f + (m.len > 2 ? 0.35f : 0),
-                   0.3f);
+    float tail = m.len > 2 ? 0.43f : 0.08f;  // the last, long note rings out
+    Voice v = Tone(Wave::Square, m.at * s, m.note, m.len * s - 0.03f, tail, 0.3f);
     v.duty = 0.25f;
     v.lowpass = 6500;
     if (m.len > 2) {
