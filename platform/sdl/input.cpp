@@ -12,11 +12,14 @@
 //
 // Depends on: SDL2; the renderer for window-to-logical pointer mapping.
 
+// SDL comes first: sdl_internal.h names `union SDL_Event` in a declaration
+// inside its namespace, which means SDL's own type only when that is already
+// declared.
+#include <SDL2/SDL.h>  // Required for: events, joysticks, mouse warping
+
 #include "platform/platform.h"
 #include "platform/common/audio_internal.h"  // Required for: UpdateAudio
 #include "platform/sdl/sdl_internal.h"
-
-#include <SDL2/SDL.h>  // Required for: events, joysticks, mouse warping
 
 #include <algorithm>  // Required for: std::clamp, std::find_if
 #include <array>      // Required for: key and button tables

@@ -62,7 +62,9 @@ TEST_F(SdlDisplay, WindowOpensAtItsSizeWithTheTitleSetBefore) {
 // The pixels of the window with this title as the X server holds them (what
 // a player sees), read with ImageMagick's import: rows top first, 3 bytes a pixel.
 std::vector<unsigned char> ScreenPixelsOf(const std::string& title) {
-  std::string command = "import -window '" + title + "' -depth 8 rgb:- 2>/dev/null";
+  std::string command = "import -window '";
+  command += title;
+  command += "' -depth 8 rgb:- 2>/dev/null";
   std::vector<unsigned char> pixels;
   if (FILE* pipe = popen(command.c_str(), "r")) {
     unsigned char buffer[65536];
@@ -113,6 +115,21 @@ TEST_F(SdlDisplay, ReopeningGivesAFreshWorkingWindow) {
   SDL_GetWindowSize(platform::sdl::Window(), &w, &h);
   EXPECT_EQ(w, 1024);
   EXPECT_EQ(h, 768);
+  platform::ClearBackBuffer();
+  platform::Present(platform::Sync::Default);
+}
+
+TEST_F(SdlDisplay, FullScreenOpensAtAnOfferedMode) {
+  std::vector<platform::DisplayMode> modes = platform::ListDisplayModes();
+  ASSERT_FALSE(modes.empty());
+  const platform::DisplayMode& mode = modes[0];
+  ASSERT_TRUE(platform::OpenDisplay(mode.width, mode.height, mode.depth, mode.refresh))
+      << platform::LastDisplayError();
+  EXPECT_TRUE(SDL_GetWindowFlags(platform::sdl::Window()) & SDL_WINDOW_FULLSCREEN);
+  int w = 0, h = 0;
+  SDL_GetWindowSize(platform::sdl::Window(), &w, &h);
+  EXPECT_EQ(w, mode.width);
+  EXPECT_EQ(h, mode.height);
   platform::ClearBackBuffer();
   platform::Present(platform::Sync::Default);
 }
