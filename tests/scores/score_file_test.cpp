@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>     // Required for: INT32_MAX, INT64_MAX, INT64_MIN
+#include <filesystem>  // Required for: a folder in the way of a file
 #include <fstream>     // Required for: writing prepared files
 #include <random>      // Required for: hostile bytes from a fixed seed
 #include <tuple>       // Required for: comparing whole records
@@ -232,6 +233,21 @@ TEST_F(ScoreFileTest, ADamagedLineIsDroppedAndTheFileKeptAsItWasBeforeTheFirstSa
     EXPECT_EQ(SplitCrLfLines(Saved()), (std::vector<std::string>{good[0], good[1], good[3]}));
     EXPECT_EQ(ReadFile(GamePath("nuscores.dat.bad")), bytes);
   }
+}
+
+TEST_F(ScoreFileTest, NoSaveReplacesADamagedFileUntilItsCopyIsWritten) {
+  const std::string bytes = ReferenceFile("|", {"1|kept|0|5|0|0|0|0"}) + "0BAD\r\n";
+  Write("nuscores.dat", bytes);
+  ASSERT_TRUE(std::filesystem::create_directory(GamePath("nuscores.dat.bad")));  // blocks the copy
+  Reload();
+  ASSERT_EQ(Names(), std::vector<std::string>{"kept"});
+  SaveScores();
+  EXPECT_EQ(Saved(), bytes);
+
+  std::filesystem::remove(GamePath("nuscores.dat.bad"));
+  SaveScores();
+  EXPECT_EQ(ReadFile(GamePath("nuscores.dat.bad")), bytes);
+  EXPECT_EQ(SplitCrLfLines(Saved()).size(), 2u);
 }
 
 TEST_F(ScoreFileTest, ADamagedCredentialsLineGivesXXXAndKeepsTheRecords) {
