@@ -31,3 +31,13 @@ list(APPEND CROWNLIFT_CORE_SOURCES
   ${CMAKE_SOURCE_DIR}/game/play.cpp
   ${CMAKE_SOURCE_DIR}/game/level_end.cpp
 )
+# In-game services: pause menu, screenshots, key names, binding widgets and
+# the settings overlay.
+list(APPEND CROWNLIFT_CORE_SOURCES
+  ${CMAKE_SOURCE_DIR}/engine/pause.cpp
+  ${CMAKE_SOURCE_DIR}/engine/screenshot.cpp
+  ${CMAKE_SOURCE_DIR}/controls/key_names.cpp
+  ${CMAKE_SOURCE_DIR}/controls/binding_widget.cpp
+  ${CMAKE_SOURCE_DIR}/settings/overlay.cpp
+  ${CMAKE_SOURCE_DIR}/settings/overlay_rows.cpp
+)

@@ -2,7 +2,9 @@
 #include "engine/frame_end.h"
 
 #include "engine/draw.h"            // Required for: ResetDrawState, SetDrawColour, DrawCounts
+#include "engine/pause.h"           // Required for: SaveScreenshot on F11, PauseMenu on Esc
 #include "platform/platform.h"      // Required for: input, clock, present
+#include "settings/overlay.h"       // Required for: DrawSettingsOverlay every frame
 #include "settings/setup_file.h"    // Required for: WriteSetupFile on Tab
 #include "shell/assets.h"           // Required for: Fonts, Icons
 #include "shell/shutdown.h"         // Required for: ShutDown on a close request
@@ -24,7 +26,7 @@ std::list<ment> MessageLog;
 
 namespace {
 
-constexpr int kKeyTab = 9, kKeyF4 = 115, kKeyF12 = 123;
+constexpr int kKeyTab = 9, kKeyEscape = 27, kKeyF4 = 115, kKeyF11 = 122, kKeyF12 = 123;
 constexpr int kKeyLeftAlt = 164, kKeyRightAlt = 165;
 
 void DrawDebugOverlay() {
@@ -102,6 +104,19 @@ int FrameEnd(int showPointer) {
   if (FrameParity == 1) {
     LastCollectionBytes = static_cast<int>(platform::CollectMemory());
   }
+
+  // On a slow system only presented frames look at F11 and Esc; a press made
+  // on a dropped frame waits in its hit count for the next one.
+  if (Settings[SlowSystem] == 0 || FrameParity == 0) {
+    if (platform::KeyHits(kKeyF11) > 0) SaveScreenshot();
+    if (platform::KeyDown(kKeyEscape) && GameContext.GameState == 1) {
+      GameContext.GameState = 2;
+      result = PauseMenu();
+      GameContext.GameState = 1;
+    }
+  }
+
+  DrawSettingsOverlay();
 
   ResetDrawState();
   SetDrawScale(1.5f);
