@@ -39,8 +39,9 @@ TEST_F(SdlDisplay, ModeListIsOfferedAndQueried) {
   EXPECT_FALSE(platform::DisplayModeExists(123, 77, modes[0].depth));
 }
 
-TEST_F(SdlDisplay, WindowOpensAtItsSizeWithTheTitleSetBefore) {
+TEST_F(SdlDisplay, WindowOpensAtItsSizeWithTheTitleAndPointerSetBefore) {
   platform::SetWindowTitle("#270 : Reelpack -  Crownlift");
+  platform::HidePointer();
   ASSERT_TRUE(platform::OpenDisplay(800, 600, 0, 60)) << platform::LastDisplayError();
   EXPECT_TRUE(platform::DisplayIsOpen());
   SDL_Window* window = platform::sdl::Window();
@@ -51,6 +52,9 @@ TEST_F(SdlDisplay, WindowOpensAtItsSizeWithTheTitleSetBefore) {
   EXPECT_EQ(w, 800);
   EXPECT_EQ(h, 600);
   EXPECT_FALSE(SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN);
+  EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_DISABLE);
+  platform::ShowPointer();
+  EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_ENABLE);
 
   platform::SetWindowTitle("Renamed");
   EXPECT_STREQ(SDL_GetWindowTitle(window), "Renamed");

@@ -313,4 +313,13 @@ TEST(SdlWithoutDisplay, StartsAndExplainsWhyNoDisplayOpens) {
   platform::Shutdown();
 }
 
+TEST(SdlSystem, ProgramFolderHoldsThisProgram) {
+  platform::Init();
+  std::string folder = platform::ProgramFolder();
+  ASSERT_FALSE(folder.empty());
+  EXPECT_EQ(folder.back(), '/');
+  EXPECT_EQ(platform::KindOfPath(folder + "sdl_backend_test"), platform::PathKind::File);
+  platform::Shutdown();
+}
+
 }  // namespace
