@@ -1,10 +1,11 @@
 // window.cpp - the display: mode list, the window or full screen with its
 // OpenGL context, the title, the system pointer, and presenting frames.
 //
-// SDL's video subsystem is started lazily, so a machine without an X server
-// can still run everything that needs no window, and a failed OpenDisplay
-// says why in one line (LastDisplayError). The context is SDL's default
-// (compatibility) one, which Mesa gives under Xvfb as well as on hardware.
+// When Init could not start SDL's video subsystem (no X server), every call
+// here tries again, so the rest of the program runs without a window and a
+// failed OpenDisplay says why in one line (LastDisplayError). The context is
+// SDL's default (compatibility) one: on Mesa, under Xvfb as on hardware, that
+// is the newest version the driver has, and the renderer needs only 3.0.
 // Presenting with the platform's default synchronisation uses vertical sync
 // in full screen and paces a window to 60 Hz by sleeping, because a window's
 // swap is not reliably tied to the monitor (and Xvfb has none at all).
