@@ -77,7 +77,8 @@ void Apply(const headless::InputEvent& event) {
       break;
     case Kind::JoyButtonDown:
     case Kind::JoyButtonUp:
-      if (headless::FakeJoystick* pad = Pad(event.port); pad && event.code >= 0 && event.code < 32) {
+      if (headless::FakeJoystick* pad = Pad(event.port)) {
+        if (event.code < 0 || event.code >= 32) break;
         uint32_t bit = 1u << event.code;
         pad->buttons = event.kind == Kind::JoyButtonDown ? pad->buttons | bit : pad->buttons & ~bit;
       }

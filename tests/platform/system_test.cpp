@@ -95,7 +95,9 @@ TEST(RandomTest, IntAcceptsSwappedArgumentsAndExtremes) {
     positive |= v > 0;
   }
   EXPECT_TRUE(negative && positive);
-  for (int i = 0; i < 100; ++i) EXPECT_GE(platform::RandomInt(INT32_MAX - 1, INT32_MAX), INT32_MAX - 1);
+  for (int i = 0; i < 100; ++i) {
+    EXPECT_GE(platform::RandomInt(INT32_MAX - 1, INT32_MAX), INT32_MAX - 1);
+  }
 }
 
 TEST(RandomTest, RealStaysInHalfOpenRange) {
