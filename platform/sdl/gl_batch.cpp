@@ -1,4 +1,4 @@
-// gl_batch.cpp - the shader, the buffers and the flush of the quad batch.
+// gl_batch.cpp - the shaders, the buffers and the flush of the quad batch.
 //
 // Vertices are built in a CPU array and handed to a stream buffer at each
 // flush (glBufferData orphans the previous contents, so the driver never
@@ -24,15 +24,18 @@ Batch gBatch;
 
 namespace {
 
+enum Mode { kModePlain = 0, kModeSolid = 1, kModeShade = 2, kModes = 3 };
+
 struct Objects {
   std::unique_ptr<BatchVertex[]> vertices;
-  GLuint program = 0, vertexArray = 0, vertexBuffer = 0, indexBuffer = 0, white = 0;
-  GLint transformSlot = -1, modeSlot = -1;
+  // One program per way of combining texel and tint, so the common one (plain:
+  // alpha and light blending) runs the shortest fragment shader.
+  GLuint programs[kModes] = {0, 0, 0};
+  GLint transformSlots[kModes] = {-1, -1, -1};
+  GLuint vertexArray = 0, vertexBuffer = 0, indexBuffer = 0, white = 0;
   int logicalWidth = 1, logicalHeight = 1;
 };
 Objects gl;
-
-enum Mode { kModePlain = 0, kModeSolid = 1, kModeShade = 2 };
 
 const char* kVertexShader = R"(
 in vec2 position;
@@ -48,24 +51,39 @@ void main() {
 }
 )";
 
-const char* kFragmentShader = R"(
+const char* kFragmentShaders[kModes] = {
+    // Plain: the tinted texel, blended by the GL blend function.
+    R"(
 in vec2 uv;
 in vec4 tint;
 uniform sampler2D atlas;
-uniform int mode;
+out vec4 fragColour;
+void main() { fragColour = texture(atlas, uv) * tint; }
+)",
+    // Solid: opaque, but the texture's transparent pixels are still cut out.
+    R"(
+in vec2 uv;
+in vec4 tint;
+uniform sampler2D atlas;
 out vec4 fragColour;
 void main() {
   vec4 texel = texture(atlas, uv);
-  vec4 c = texel * tint;
-  if (mode == 1) {
-    if (texel.a < 0.5) discard;
-    c.a = 1.0;
-  } else if (mode == 2) {
-    c = vec4(mix(vec3(1.0), c.rgb, c.a), 1.0);
-  }
-  fragColour = c;
+  if (texel.a < 0.5) discard;
+  fragColour = vec4(texel.rgb * tint.rgb, 1.0);
 }
-)";
+)",
+    // Shade: a multiplier for the destination, 1 where the source is transparent.
+    R"(
+in vec2 uv;
+in vec4 tint;
+uniform sampler2D atlas;
+out vec4 fragColour;
+void main() {
+  vec4 c = texture(atlas, uv) * tint;
+  fragColour = vec4(mix(vec3(1.0), c.rgb, c.a), 1.0);
+}
+)",
+};
 
 std::string ShaderHeader() {
   int major = 0, minor = 0;
@@ -88,32 +106,42 @@ GLuint CompileShader(GLenum kind, const std::string& source) {
   return shader;
 }
 
-bool BuildProgram() {
-  const std::string header = ShaderHeader();
+GLuint BuildProgram(const std::string& header, const char* fragmentShader) {
   GLuint vs = CompileShader(GL_VERTEX_SHADER, header + kVertexShader);
-  GLuint fs = CompileShader(GL_FRAGMENT_SHADER, header + kFragmentShader);
+  GLuint fs = CompileShader(GL_FRAGMENT_SHADER, header + fragmentShader);
   if (!vs || !fs) {
     if (vs) glDeleteShader(vs);
     if (fs) glDeleteShader(fs);
-    return false;
+    return 0;
   }
-  gl.program = glCreateProgram();
-  glAttachShader(gl.program, vs);
-  glAttachShader(gl.program, fs);
-  glBindAttribLocation(gl.program, 0, "position");
-  glBindAttribLocation(gl.program, 1, "texCoord");
-  glBindAttribLocation(gl.program, 2, "colour");
-  glBindFragDataLocation(gl.program, 0, "fragColour");
-  glLinkProgram(gl.program);
+  GLuint program = glCreateProgram();
+  glAttachShader(program, vs);
+  glAttachShader(program, fs);
+  glBindAttribLocation(program, 0, "position");
+  glBindAttribLocation(program, 1, "texCoord");
+  glBindAttribLocation(program, 2, "colour");
+  glBindFragDataLocation(program, 0, "fragColour");
+  glLinkProgram(program);
   glDeleteShader(vs);
   glDeleteShader(fs);
   GLint ok = GL_FALSE;
-  glGetProgramiv(gl.program, GL_LINK_STATUS, &ok);
-  if (!ok) return false;
-  gl.transformSlot = glGetUniformLocation(gl.program, "transform");
-  gl.modeSlot = glGetUniformLocation(gl.program, "mode");
-  glUseProgram(gl.program);
-  glUniform1i(glGetUniformLocation(gl.program, "atlas"), 0);
+  glGetProgramiv(program, GL_LINK_STATUS, &ok);
+  if (!ok) {
+    glDeleteProgram(program);
+    return 0;
+  }
+  glUseProgram(program);
+  glUniform1i(glGetUniformLocation(program, "atlas"), 0);
+  return program;
+}
+
+bool BuildPrograms() {
+  const std::string header = ShaderHeader();
+  for (int mode = 0; mode < kModes; ++mode) {
+    gl.programs[mode] = BuildProgram(header, kFragmentShaders[mode]);
+    if (!gl.programs[mode]) return false;
+    gl.transformSlots[mode] = glGetUniformLocation(gl.programs[mode], "transform");
+  }
   return true;
 }
 
@@ -162,22 +190,22 @@ void ApplyBlend(Blend blend) {
   switch (blend) {
     case Blend::Solid:
       glDisable(GL_BLEND);
-      glUniform1i(gl.modeSlot, kModeSolid);
+      glUseProgram(gl.programs[kModeSolid]);
       break;
     case Blend::Alpha:
       glEnable(GL_BLEND);
       glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-      glUniform1i(gl.modeSlot, kModePlain);
+      glUseProgram(gl.programs[kModePlain]);
       break;
     case Blend::Shade:
       glEnable(GL_BLEND);
       glBlendFunc(GL_DST_COLOR, GL_ZERO);
-      glUniform1i(gl.modeSlot, kModeShade);
+      glUseProgram(gl.programs[kModeShade]);
       break;
     case Blend::Light:
       glEnable(GL_BLEND);
       glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-      glUniform1i(gl.modeSlot, kModePlain);
+      glUseProgram(gl.programs[kModePlain]);
       break;
   }
 }
@@ -189,7 +217,7 @@ bool BatchOpen() {
   gl.vertices.reset(new BatchVertex[size_t(kBatchQuads) * 4]);
   gBatch = Batch{};
   gBatch.vertices = gl.vertices.get();
-  if (!BuildProgram()) return false;
+  if (!BuildPrograms()) return false;
   BuildBuffers();
   glDisable(GL_DEPTH_TEST);
   glDisable(GL_CULL_FACE);
@@ -204,7 +232,9 @@ bool BatchOpen() {
 }
 
 void BatchClose() {
-  if (gl.program) glDeleteProgram(gl.program);
+  for (GLuint program : gl.programs) {
+    if (program) glDeleteProgram(program);
+  }
   if (gl.vertexBuffer) glDeleteBuffers(1, &gl.vertexBuffer);
   if (gl.indexBuffer) glDeleteBuffers(1, &gl.indexBuffer);
   if (gl.vertexArray) glDeleteVertexArrays(1, &gl.vertexArray);
@@ -217,13 +247,19 @@ void BatchSetLogicalSize(int width, int height) {
   BatchFlush();
   gl.logicalWidth = width > 0 ? width : 1;
   gl.logicalHeight = height > 0 ? height : 1;
-  if (!gl.program) return;
-  glUniform4f(gl.transformSlot, 2.0f / float(gl.logicalWidth), -2.0f / float(gl.logicalHeight),
-              -1.0f, 1.0f);
+  if (!gl.programs[kModePlain]) return;
+  GLint current = 0;
+  glGetIntegerv(GL_CURRENT_PROGRAM, &current);
+  for (int mode = 0; mode < kModes; ++mode) {
+    glUseProgram(gl.programs[mode]);
+    glUniform4f(gl.transformSlots[mode], 2.0f / float(gl.logicalWidth),
+                -2.0f / float(gl.logicalHeight), -1.0f, 1.0f);
+  }
+  glUseProgram(GLuint(current));
 }
 
 void BatchFlush() {
-  if (gBatch.quads == 0 || !gl.program) {
+  if (gBatch.quads == 0 || !gl.programs[kModePlain]) {
     gBatch.quads = 0;
     return;
   }

@@ -4,9 +4,9 @@
 // alpha already applied) and append four vertices here. The batch is drawn
 // with one glDrawElements over a static index buffer (two triangles per quad)
 // only when the texture or the blend mode of the next quad differs, when it
-// is full, when pixels are read back, and at present. Everything in it comes
-// from one shader: texture times vertex colour, with the blend mode choosing
-// the GL blend function.
+// is full, when pixels are read back, and at present. Every quad is texture
+// times vertex colour; the blend mode chooses the GL blend function and, for
+// solid and shade, a fragment shader of its own.
 //
 // Every texture the renderer makes holds a small solid white block, and the
 // batch remembers where it is in the bound texture: filled rectangles, ovals
