@@ -8,6 +8,7 @@
 
 struct SDL_Window;
 struct SDL_Keysym;
+union SDL_Event;
 
 namespace platform::sdl {
 
@@ -24,7 +25,7 @@ void LogicalToWindow(float lx, float ly, float& wx, float& wy);
 // Input (input.cpp)
 void InputInit();
 void InputShutdown();
-void HandleEvent(const union SDL_Event& event);
+void HandleEvent(const SDL_Event& event);
 int EngineKeyCode(const SDL_Keysym& key);  // 0 when the key has no engine code
 
 }  // namespace platform::sdl
