@@ -31,6 +31,11 @@ list(APPEND CROWNLIFT_CORE_SOURCES
   ${CMAKE_SOURCE_DIR}/game/play.cpp
   ${CMAKE_SOURCE_DIR}/game/level_end.cpp
 )
+# The front end and its score table.
+list(APPEND CROWNLIFT_CORE_SOURCES
+  ${CMAKE_SOURCE_DIR}/shell/front_end.cpp
+  ${CMAKE_SOURCE_DIR}/scores/score_table.cpp
+)
 # In-game services: pause menu, screenshots, key names, binding widgets and
 # the settings overlay.
 list(APPEND CROWNLIFT_CORE_SOURCES
