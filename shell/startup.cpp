@@ -17,7 +17,7 @@ namespace crownlift {
 const char* AboutLines[kAboutLineTableSize] = {
     nullptr,
     "A Game by Quillmoor",
-    "https://quillmoor.example.org | https://brasslane.example.org",
+    "quill.example.org | brass.example.org",  // short enough for the About panel
     "",
     "-=-=--=-=-=-=-=-=-=-=-",
     "Instructions",
