@@ -1,10 +1,11 @@
 // scenery.cpp - the drifting field, the terrain rows, the poles and the ground.
 #include "game/scenery.h"
 
-#include "engine/draw.h"    // Required for: SetDrawColour, SetDrawScale, SetDrawRotation
-#include "game/assets.h"    // Required for: the game's images
-#include "game/level.h"     // Required for: the level and craft state
-#include "shell/state.h"    // Required for: Display
+#include "engine/draw.h"          // Required for: SetDrawColour, SetDrawScale, SetDrawRotation
+#include "game/assets.h"          // Required for: the game's images
+#include "game/level.h"           // Required for: the level and craft state
+#include "platform/platform.h"    // Required for: DrawImage, ImagesCollide, RandomInt
+#include "shell/state.h"          // Required for: Display
 
 namespace crownlift {
 
@@ -14,6 +15,13 @@ constexpr int kTilesPerRow = 6;
 constexpr int kTileSpacing = 640;
 
 int Trunc(float value) { return static_cast<int>(value); }
+
+// Whether the craft overlaps an image frame drawn centred at (x, y) under
+// the current scale and rotation.
+bool CraftTouches(const platform::Image* image, int x, int y, int frame) {
+  return platform::ImagesCollide(image, x, y, frame, CraftImage, Trunc(CraftX + 32),
+                                 Trunc(CraftY + 32), 0);
+}
 
 // A hazard's hot colour, drawn red, green, blue in that order.
 void SetHotColour() {
@@ -57,11 +65,6 @@ void DrawRow(int row, bool tested) {
 }
 
 }  // namespace
-
-bool CraftTouches(const platform::Image* image, int x, int y, int frame) {
-  return platform::ImagesCollide(image, x, y, frame, CraftImage, Trunc(CraftX + 32),
-                                 Trunc(CraftY + 32), 0);
-}
 
 void DrawDriftingObjects() {
   const float wrap = static_cast<float>(Display.VirtualWidth + 50);

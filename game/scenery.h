@@ -6,8 +6,6 @@
 // state the layer was drawn with. The front rows and the ground never crash.
 #pragma once
 
-#include "platform/platform.h"  // Required for: Image
-
 namespace crownlift {
 
 // Moves every drifting object left, wrapping it to the right edge, draws it
@@ -19,9 +17,5 @@ void DrawBackRows();
 void DrawPoles();
 // Terrain rows 3 and 4, the ground strip and the ground band.
 void DrawFrontRowsAndGround();
-
-// Whether the craft overlaps an image drawn centred at (x, y) under the
-// current scale and rotation.
-bool CraftTouches(const platform::Image* image, int x, int y, int frame);
 
 }  // namespace crownlift

@@ -34,7 +34,10 @@ class EffectsTest : public ::testing::Test {
   }
   void TearDown() override {
     CloseLog();
-    SoundEffects.fill(nullptr);
+    for (platform::Sound*& sound : SoundEffects) {
+      platform::UnloadSound(sound);
+      sound = nullptr;
+    }
     EffectChannels.fill(nullptr);
   }
   testing_support::ProgramFolder folder;

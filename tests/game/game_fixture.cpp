@@ -100,7 +100,10 @@ void GameTest::SetUp() {
 
 void GameTest::TearDown() {
   UnloadGameAssets();
-  SoundEffects.fill(nullptr);
+  for (platform::Sound*& sound : SoundEffects) {
+    platform::UnloadSound(sound);
+    sound = nullptr;
+  }
   EffectChannels.fill(nullptr);
 }
 
