@@ -180,8 +180,8 @@ void DrawDetails(int px, int pw) {
   if (record.Best[30] == 1) DrawTextAligned(px + 9, listTop - 90, "Complete!", 0, 1);
   SetDrawColour(0, 0, 0);
   platform::SetFont(Fonts[3]);
-  DrawTextAligned(px + 9, listTop - 4, DateText(record.Timestamp) + ", " + TimeText(record.Timestamp),
-                  0, 2);
+  const std::string when = DateText(record.Timestamp) + ", " + TimeText(record.Timestamp);
+  DrawTextAligned(px + 9, listTop - 4, when, 0, 2);
   SetDrawScale(0.28f);
   SetDrawColour(255, 255, 255);
   for (int b = 1; b <= GameContext.BadgeCount; ++b) {

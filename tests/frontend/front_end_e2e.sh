@@ -44,7 +44,8 @@ sleep 1.5  # the end of the start-up wait and the panel's slide-in
 shot() { import -window "$wid" "$out/$1.png" || fail "screenshot $1"; }
 # The colour "r,g,b" of window pixel (x, y) of a screenshot.
 pixel() {
-  convert "$out/$1.png" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+  local p="p{$2,$3}"
+  convert "$out/$1.png" -format "%[fx:int(255*$p.r)],%[fx:int(255*$p.g)],%[fx:int(255*$p.b)]" info:
 }
 # Pixels differing between two screenshots inside a w x h+x+y box.
 changed() {

@@ -74,7 +74,10 @@ TEST_F(ScoreTableTest, TopTableRanksByScoreWithEqualScoresNewestFirst) {
   std::vector<std::string> topOfThirty;
   for (int i = 30; i >= 6; --i) topOfThirty.push_back("Run" + std::to_string(i));
   const std::vector<Case> cases = {
-      {"ties keep the newer above", {5, 9, 5, 7, 9, 1}, {"Run2", "Run5", "Run4", "Run1", "Run3", "Run6"}, 9},
+      {"ties keep the newer above",
+       {5, 9, 5, 7, 9, 1},
+       {"Run2", "Run5", "Run4", "Run1", "Run3", "Run6"},
+       9},
       {"only 25 enter", thirty, topOfThirty, 30},
       {"all zero scales by 1", {0, 0}, {"Run1", "Run2"}, 1},
       {"negative scores rank below zero", {-3, 0, -1}, {"Run2", "Run3", "Run1"}, 1},

@@ -117,8 +117,9 @@ TEST_F(ShutDownTest, SavesBothFilesThenShowsTheFarewellFrameAndEnds) {
 
   const std::string setup = testing_support::ReadFile(folder.Path("Files/Setup.ini"));
   EXPECT_NE(setup.find("Width=1024\r\n"), std::string::npos);
-  const auto scoreLines =
-      testing_support::SplitCrLfLines(testing_support::ReadFile(folder.Path("Files/270/nuscores.dat")));
+  using testing_support::ReadFile;
+  using testing_support::SplitCrLfLines;
+  const auto scoreLines = SplitCrLfLines(ReadFile(folder.Path("Files/270/nuscores.dat")));
   ASSERT_EQ(scoreLines.size(), 2u);
   EXPECT_EQ(crownlift::Unscramble(scoreLines[1], "").rfind("4321|Farewell Tester|", 0), 0u);
 
@@ -175,7 +176,7 @@ TEST_F(ShutDownTest, SavesBothFilesThenShowsTheFarewellFrameAndEnds) {
   // Pointer shown again, display closed, the last words in the log.
   EXPECT_TRUE(platform::headless::Display().pointerVisible);
   EXPECT_FALSE(platform::headless::Display().open);
-  const auto log = testing_support::SplitCrLfLines(testing_support::ReadFile(folder.Path("Files/Debug.txt")));
+  const auto log = SplitCrLfLines(ReadFile(folder.Path("Files/Debug.txt")));
   ASSERT_GE(log.size(), 5u);
   const std::vector<std::string> last(log.end() - 5, log.end());
   EXPECT_EQ(last, (std::vector<std::string>{"Closing Up", "", "Bye!", "", "Play again, soon!!"}));
