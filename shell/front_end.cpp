@@ -145,7 +145,7 @@ void DrawStartPrompt(const Layout& l) {
   DrawTextAligned(l.cx, l.cy + l.off, "Press Start (" + KeyName(fire) + ") To Begin", 1, 1);
 }
 
-void StartGame(FrontEndState& state, GameRunner playGame) {
+void BeginGame(FrontEndState& state, GameRunner playGame) {
   PlayEffect(kMenuEffect, 1.5f, 1, 0);
   GameContext.GameState = 1;
   platform::MovePointer(Display.VirtualWidth, Display.VirtualHeight);
@@ -229,7 +229,7 @@ bool FrontEndFrame(FrontEndState& state, GameRunner playGame) {
   DrawStartPrompt(l);
 
   if (state.StartHeld && !state.StartLatch && OverlayOffset < kOverlayClosedBelow) {
-    StartGame(state, playGame);
+    BeginGame(state, playGame);
   }
   state.StartHeld = AnyStartInputHeld();
   if (!state.StartHeld) state.StartLatch = false;
