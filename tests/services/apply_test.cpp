@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "audio/effects.h"
+#include "game/assets.h"
 #include "scores/scores.h"
 #include "shell/startup.h"
 #include "tests/services/services_fixture.h"
@@ -43,7 +45,19 @@ class ApplyTest : public ::testing::Test {
     RunStartup();
     hl::SetRecordDraws(true);
   }
-  void TearDown() override { CloseLog(); }
+  // What start-up and the last Apply loaded goes before the platform does.
+  void TearDown() override {
+    UnloadCommonAssets();
+    UnloadGameAssets();
+    for (platform::Channel* channel : EffectChannels) {
+      if (channel) platform::StopChannel(channel);
+    }
+    for (platform::Sound*& sound : SoundEffects) {
+      platform::UnloadSound(sound);
+      sound = nullptr;
+    }
+    CloseLog();
+  }
 
   // Presses Apply with the panel down, as the player would.
   void PressApply() {
