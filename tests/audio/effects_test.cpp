@@ -112,6 +112,7 @@ TEST_F(EffectsTest, AFinishedChannelIsReusedWithoutAllocating) {
 }
 
 struct LevelCase {
+  const char* name;
   int master, sound;
   float volume, rate, pan;
   float channelVolume, channelRate, channelPan;
@@ -134,11 +135,12 @@ TEST_P(EffectLevelsTest, TheChannelFollowsTheSettingsAndTheClamps) {
 
 INSTANTIATE_TEST_SUITE_P(
     Levels, EffectLevelsTest,
-    ::testing::Values(LevelCase{50, 50, 1, 1, 0, 0.25f, 1, 0},      // the defaults
-                      LevelCase{100, 100, 0.5f, 1, 0, 0.5f, 1, 0},  //
-                      LevelCase{200, 100, 1, 1, 0, 2, 1, 0},        // passed on unclamped
-                      LevelCase{100, 100, 3, 8, -3, 1, 4, -1},      // clamped high / low
-                      LevelCase{100, 100, -1, 0.1f, 3, 0, 0.25f, 1},
-                      LevelCase{100, 100, NAN, NAN, NAN, 0, 0.25f, -1}));  // not a number: the lower bound
+    ::testing::Values(LevelCase{"Defaults", 50, 50, 1, 1, 0, 0.25f, 1, 0},
+                      LevelCase{"FullSettingsHalfVolume", 100, 100, 0.5f, 1, 0, 0.5f, 1, 0},
+                      LevelCase{"MasterAboveHundredPassedOn", 200, 100, 1, 1, 0, 2, 1, 0},
+                      LevelCase{"ClampedHighAndLow", 100, 100, 3, 8, -3, 1, 4, -1},
+                      LevelCase{"ClampedLowAndHigh", 100, 100, -1, 0.1f, 3, 0, 0.25f, 1},
+                      LevelCase{"NotANumberTakesTheLowerBound", 100, 100, NAN, NAN, NAN, 0, 0.25f, -1}),
+    [](const ::testing::TestParamInfo<LevelCase>& p) { return std::string(p.param.name); });
 
 }  // namespace

@@ -142,7 +142,10 @@ TEST_P(RecordTest, TheRunIsRecordedWithEveryField) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EndCodes, RecordTest,
-                         ::testing::Values(RecordCase{kGameOver, 0}, RecordCase{kQuit, 1}));
+                         ::testing::Values(RecordCase{kGameOver, 0}, RecordCase{kQuit, 1}),
+                         [](const ::testing::TestParamInfo<RecordCase>& p) {
+                           return std::string(p.param.quit ? "QuitFromThePauseMenu" : "GameOver");
+                         });
 
 TEST_F(LevelEndTest, AGameStartsWithClearedLevelResultsAndNoScore) {
   for (int i = 1; i <= 30; ++i) GameContext.LevelResults[i] = 7;
