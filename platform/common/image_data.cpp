@@ -7,9 +7,10 @@
 
 #include <png.h>  // Required for: reading and writing PNG files
 
-#include <csetjmp>  // Required for: libpng's error return (setjmp)
-#include <cstdio>   // Required for: FILE for the PNG writer
-#include <cstring>  // Required for: std::memcpy
+#include <algorithm>  // Required for: std::min, std::max
+#include <csetjmp>    // Required for: libpng's error return (setjmp)
+#include <cstdio>     // Required for: FILE for the PNG writer
+#include <cstring>    // Required for: std::memcpy
 
 namespace platform {
 
@@ -109,6 +110,24 @@ void BuildMasks(Image& image) {
   }
 }
 
+void FindVisibleBoxes(Image& image) {
+  image.visibleBoxes.assign(size_t(image.frames), PixelBox{});
+  for (int f = 0; f < image.frames; ++f) {
+    const uint8_t* px = FramePixels(image, f);
+    PixelBox box{image.width, image.height, 0, 0};
+    for (int y = 0; y < image.height; ++y) {
+      for (int x = 0; x < image.width; ++x) {
+        if (px[(size_t(y) * image.width + x) * 4 + 3] == 0) continue;
+        box.left = std::min(box.left, x);
+        box.right = std::max(box.right, x + 1);
+        box.top = std::min(box.top, y);
+        box.bottom = std::max(box.bottom, y + 1);
+      }
+    }
+    if (!box.Empty()) image.visibleBoxes[size_t(f)] = box;
+  }
+}
+
 void ApplyMaskColour(Image& image) {
   for (size_t i = 0; i + 3 < image.pixels.size(); i += 4) {
     uint8_t* p = &image.pixels[i];
@@ -151,6 +170,7 @@ Image* BuildImage(const Pixmap& sheet, const std::string& name, int cellWidth, i
   }
   if (flags & kImageMasked) ApplyMaskColour(*image);
   BuildMasks(*image);
+  FindVisibleBoxes(*image);
   return image;
 }
 

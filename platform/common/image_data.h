@@ -4,8 +4,10 @@
 // backends build it here from a PNG: the cells are cut from the sheet left to
 // right, top to bottom, starting at the first cell asked for; a masked load
 // turns pure black (0, 0, 0) transparent; each frame gets a bit mask of its
-// opaque pixels for the overlap test; the handle sits at the centre (integer
-// halving, so a 33-pixel-wide frame has its handle at x = 16).
+// opaque pixels for the overlap test and the box of its visible pixels, so a
+// renderer need not spend fill on a frame's transparent border; the handle
+// sits at the centre (integer halving, so a 33-pixel-wide frame has its
+// handle at x = 16).
 //
 // The pixels stay in memory after loading: the real renderer packs them into
 // its texture atlases when it first needs them and again whenever a new
@@ -29,6 +31,12 @@ struct ImageTextures;  // the real renderer's atlas placement of an image
 // A pixel counts as opaque for the overlap test from this alpha on.
 constexpr uint8_t kOpaqueAlpha = 128;
 
+// A rectangle of a frame's pixels: columns left..right - 1, rows top..bottom - 1.
+struct PixelBox {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  bool Empty() const { return right <= left || bottom <= top; }
+};
+
 struct Image {
   std::string name;  // file name as loaded (without folders); "" for grabbed pictures
   int width = 0, height = 0;  // one cell
@@ -41,6 +49,9 @@ struct Image {
   // (x % 64) of word (x / 64) is set when pixel x of that row is opaque.
   int maskWords = 0;
   std::vector<uint64_t> masks;
+  // One per frame: the tight box round the pixels that are not fully
+  // transparent (alpha above 0, after the mask colour); empty when there are none.
+  std::vector<PixelBox> visibleBoxes;
   ImageTextures* textures = nullptr;
 };
 

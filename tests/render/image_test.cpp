@@ -158,4 +158,44 @@ TEST_F(ImageTest, MasksFollowEachFrameAcrossWideCells) {
   platform::UnloadImage(strip);
 }
 
+// Four 8 x 6 frames on black: nothing; two faint dots; a white dot beside a
+// black block; white all over.
+TEST_F(ImageTest, VisibleBoxIsTheTightBoxOfPixelsNotFullyTransparent) {
+  platform::Pixmap sheet = render_test::Canvas(32, 6, {0, 0, 0, 255});
+  render_test::Fill(sheet, 8 + 2, 1, 1, 1, {40, 0, 0, 1});
+  render_test::Fill(sheet, 8 + 5, 4, 1, 1, {0, 40, 0, 1});
+  render_test::Fill(sheet, 16 + 2, 2, 4, 3, {0, 0, 0, 255});
+  render_test::Fill(sheet, 16 + 7, 5, 1, 1, {255, 255, 255, 255});
+  render_test::Fill(sheet, 24, 0, 8, 6, {255, 255, 255, 255});
+  const std::string path = render_test::WritePicture(folder, "boxes.png", sheet);
+  struct Case {
+    unsigned flags;
+    int frame;
+    bool empty;
+    platform::PixelBox box;
+  };
+  const Case cases[] = {
+      {platform::kImageMasked, 0, true, {}},
+      {platform::kImageMasked, 1, false, {2, 1, 6, 5}},  // alpha 1 is still visible
+      {platform::kImageMasked, 2, false, {7, 5, 8, 6}},  // the masked block is not
+      {platform::kImageMasked, 3, false, {0, 0, 8, 6}},
+      {0, 0, false, {0, 0, 8, 6}},  // unmasked, black is a colour like any other
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE("flags " + std::to_string(c.flags) + ", frame " + std::to_string(c.frame));
+    platform::Image* strip = platform::LoadStrip(path, 8, 6, 0, 4, c.flags);
+    ASSERT_NE(strip, nullptr);
+    ASSERT_EQ(strip->visibleBoxes.size(), 4u);
+    const platform::PixelBox& got = strip->visibleBoxes[size_t(c.frame)];
+    EXPECT_EQ(got.Empty(), c.empty);
+    if (!c.empty) {
+      EXPECT_EQ(got.left, c.box.left);
+      EXPECT_EQ(got.top, c.box.top);
+      EXPECT_EQ(got.right, c.box.right);
+      EXPECT_EQ(got.bottom, c.box.bottom);
+    }
+    platform::UnloadImage(strip);
+  }
+}
+
 }  // namespace
