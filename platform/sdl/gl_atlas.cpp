@@ -1,7 +1,7 @@
 // gl_atlas.cpp - atlas pages, shelf packing and texture uploads.
 #include "platform/sdl/gl_atlas.h"
 
-#include <algorithm>  // Required for: std::find, std::max
+#include <algorithm>  // Required for: std::find, std::min, std::max, std::clamp
 
 #include "platform/sdl/gl_api.h"    // Required for: textures
 #include "platform/sdl/gl_batch.h"  // Required for: forgetting deleted textures
@@ -123,6 +123,31 @@ void UploadCell(const Page& page, const Image& image, int frame, int x, int y) {
   glTexSubImage2D(GL_TEXTURE_2D, 0, x, y, w, h, GL_RGBA, GL_UNSIGNED_BYTE, padded.data());
 }
 
+// Sets the cell's quad to the frame's visible box, the cell's pixels at
+// (cellX, cellY) in the page. On a smooth image a texel still tints the
+// screen up to one texel beyond its own square, so the box grows by that
+// much, within the cell (past the cell's edge the full quad ends too).
+void TrimQuad(const Image& image, int frame, const Page& page, int cellX, int cellY,
+              AtlasCell& cell) {
+  PixelBox box = image.visibleBoxes[size_t(frame)];
+  cell.empty = box.Empty();
+  if (cell.empty) return;
+  if (image.flags & kImageFiltered) {
+    box.left = std::max(box.left - 1, 0);
+    box.top = std::max(box.top - 1, 0);
+    box.right = std::min(box.right + 1, image.width);
+    box.bottom = std::min(box.bottom + 1, image.height);
+  }
+  cell.left = float(box.left - image.handleX);
+  cell.top = float(box.top - image.handleY);
+  cell.right = float(box.right - image.handleX);
+  cell.bottom = float(box.bottom - image.handleY);
+  cell.u0 = float(cellX + box.left) / float(page.width);
+  cell.v0 = float(cellY + box.top) / float(page.height);
+  cell.u1 = float(cellX + box.right) / float(page.width);
+  cell.v1 = float(cellY + box.bottom) / float(page.height);
+}
+
 void DropShare(int slot) {
   if (slot < 0 || size_t(slot) >= atlas.pages.size()) return;
   Page& page = atlas.pages[size_t(slot)];
@@ -200,12 +225,9 @@ ImageTextures* PlaceImage(Image& image) {
     UploadCell(page, image, f, x, y);
     AtlasCell& cell = t->cells[size_t(f)];
     cell.texture = page.texture;
-    cell.u0 = float(x + 1) / float(page.width);
-    cell.v0 = float(y + 1) / float(page.height);
-    cell.u1 = float(x + 1 + image.width) / float(page.width);
-    cell.v1 = float(y + 1 + image.height) / float(page.height);
     cell.whiteU = page.whiteU;
     cell.whiteV = page.whiteV;
+    TrimQuad(image, f, page, x + 1, y + 1, cell);
   }
   glBindTexture(GL_TEXTURE_2D, gBatch.texture);
   image.textures = t;

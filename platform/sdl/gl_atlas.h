@@ -7,7 +7,8 @@
 // kLargeCell gets a page of its own (a grabbed screen, a big logo), which
 // goes away with its image. Each cell has a one-pixel border that repeats its
 // edge pixels, so smooth scaling never samples a neighbour. A page lives
-// while any image on it does.
+// while any image on it does. Cells are stored whole; only the quads that
+// draw them are trimmed.
 //
 // Fonts get one texture each, made from their coverage atlas.
 //
@@ -24,8 +25,15 @@
 
 namespace platform {
 
+// The quad a frame is drawn with: only the part of the cell that can show
+// (its visible box, widened by one texel on smooth images, since the filter
+// reaches that far), so a sprite's transparent border costs no fill. Its
+// corners are offsets from the handle in unscaled pixels; a frame with no
+// visible pixel has no quad.
 struct AtlasCell {
   unsigned texture = 0;
+  bool empty = false;
+  float left = 0, top = 0, right = 0, bottom = 0;
   float u0 = 0, v0 = 0, u1 = 0, v1 = 0;
   float whiteU = 0, whiteV = 0;  // the page's solid block
 };

@@ -9,7 +9,8 @@
 // CPU by the current draw state: images and text are scaled and rotated
 // about their pivot (an image's centre, the top-left corner of a text,
 // rectangle or oval), lines have their far end transformed about their start.
-// Images and glyphs come from the atlases (gl_atlas.h).
+// Images and glyphs come from the atlases (gl_atlas.h); an image frame's quad
+// covers only its visible box, placed where that box lies in the whole cell.
 //
 // Needs from the window side (sdl/window.cpp): a current OpenGL 3.0 or later
 // context, compatibility or core, before RendererOpen; RendererFlush before
@@ -255,12 +256,16 @@ void DrawImage(Image* image, float x, float y, int frame) {
   ImageTextures* placed = sdl::ImagePlacement(*image);
   if (!placed) return;
   const AtlasCell& cell = placed->cells[size_t(frame)];
+  // Nothing of it could show, in any blend mode. (A transparent draw state is
+  // still drawn: it costs what a visible sprite costs, which the calibration
+  // relies on.)
+  if (cell.empty) return;
   const DrawState& s = gDrawState;
   sdl::BatchVertex* v = sdl::ReserveQuad(cell.texture, cell.whiteU, cell.whiteV, s.blend);
   const float ux = s.cosine * s.scaleX, uy = s.sine * s.scaleX;
   const float vx = -s.sine * s.scaleY, vy = s.cosine * s.scaleY;
-  const float l = float(-image->handleX), t = float(-image->handleY);
-  const float r = l + float(image->width), b = t + float(image->height);
+  // The trimmed quad lies where its pixels lie in the whole cell.
+  const float l = cell.left, t = cell.top, r = cell.right, b = cell.bottom;
   const uint32_t c = s.packedColour;
   PutVertex(v[0], x + l * ux + t * vx, y + l * uy + t * vy, cell.u0, cell.v0, c);
   PutVertex(v[1], x + r * ux + t * vx, y + r * uy + t * vy, cell.u1, cell.v0, c);

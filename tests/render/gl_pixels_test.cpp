@@ -10,7 +10,8 @@
 
 #include "platform/common/font_raster.h"  // Required for: the built-in glyphs
 #include "platform/platform.h"
-#include "platform/sdl/gl_batch.h"      // Required for: draw calls per frame
+#include "platform/sdl/gl_atlas.h"      // Required for: the trimmed quad of a frame
+#include "platform/sdl/gl_batch.h"      // Required for: draw calls and quads queued
 #include "platform/sdl/sdl_internal.h"  // Required for: window <-> logical mapping
 #include "tests/render/test_pictures.h"
 
@@ -385,6 +386,128 @@ TEST_F(GlPixelsTest, ImagesSurviveTheDisplayBeingReopened) {
   EXPECT_TRUE(Near(PixelAt(p, 110, 110), {0, 0, 255}));
   EXPECT_GT(CountInk(p, 300, 300, 400, 330).inside, 10);
   platform::UnloadImage(quad);
+}
+
+// A 15 x 13 cell whose picture (four colours, so a wrong turn shows) sits off
+// centre in a black border: the handle is at (7, 6), the picture covers
+// columns 3..10 and rows 2..8.
+platform::Pixmap BorderedPicture(Rgba border) {
+  platform::Pixmap p = render_test::Canvas(15, 13, border);
+  render_test::Fill(p, 3, 2, 4, 4, {255, 0, 0, 255});
+  render_test::Fill(p, 7, 2, 4, 4, {0, 255, 0, 255});
+  render_test::Fill(p, 7, 6, 4, 3, {0, 0, 255, 255});
+  render_test::Fill(p, 3, 6, 4, 3, {255, 255, 0, 128});
+  return p;
+}
+
+struct TrimCase {
+  const char* name;
+  unsigned flags;
+  float degrees, scaleX, scaleY, x, y;
+  int logicalWidth, logicalHeight;
+};
+
+const TrimCase kTrimCases[] = {
+    {"upright", 0, 0, 1, 1, 200, 150, kWidth, kHeight},
+    {"turned and scaled", 0, 30, 3, 3, 400, 300, kWidth, kHeight},
+    {"half-pixel scale and place", 0, 137, 2.5f, 1.5f, 400.25f, 300.5f, kWidth, kHeight},
+    {"smooth, an eighth turn", platform::kImageFiltered, 45, 4, 4, 300, 200, kWidth, kHeight},
+    {"smooth, flipped", platform::kImageFiltered, 200, -2, 3, 350.5f, 250, kWidth, kHeight},
+    {"letterboxed logical size", platform::kImageFiltered, 71, 5, 5, 640, 480, 1600, 900},
+};
+
+// A sprite drawn with its quad trimmed to its visible pixels gives the very
+// pixels the whole cell gave. The reference is the same picture with a
+// barely-there black dot (alpha 1) in each corner, which keeps its quad
+// whole and adds nothing on a black screen.
+TEST_F(GlPixelsTest, TrimmedSpriteDrawsThePixelsOfItsWholeCell) {
+  platform::Image* trimmed = platform::LoadImage(
+      render_test::WritePicture(folder, "bordered.png", BorderedPicture({0, 0, 0, 255})),
+      platform::kImageMasked);
+  platform::Pixmap cornered = BorderedPicture({0, 0, 0, 0});
+  for (auto [x, y] : {std::pair{0, 0}, {14, 0}, {0, 12}, {14, 12}}) {
+    render_test::Fill(cornered, x, y, 1, 1, {0, 0, 0, 1});
+  }
+  const std::string corneredPath = render_test::WritePicture(folder, "cornered.png", cornered);
+  ASSERT_NE(trimmed, nullptr);
+
+  for (const TrimCase& c : kTrimCases) {
+    SCOPED_TRACE(c.name);
+    platform::Image* whole = platform::LoadImage(corneredPath, c.flags);
+    platform::UnloadImage(trimmed);
+    trimmed = platform::LoadImage(folder.Path("bordered.png"), platform::kImageMasked | c.flags);
+    ASSERT_NE(whole, nullptr);
+    ASSERT_NE(trimmed, nullptr);
+    // The trimmed quad really is smaller: the picture's box about the handle,
+    // one texel wider on a smooth image.
+    const int grow = (c.flags & platform::kImageFiltered) ? 1 : 0;
+    const platform::AtlasCell& cell = platform::sdl::ImagePlacement(*trimmed)->cells[0];
+    EXPECT_EQ(cell.left, float(3 - 7 - grow));
+    EXPECT_EQ(cell.top, float(2 - 6 - grow));
+    EXPECT_EQ(cell.right, float(11 - 7 + grow));
+    EXPECT_EQ(cell.bottom, float(9 - 6 + grow));
+    EXPECT_EQ(platform::sdl::ImagePlacement(*whole)->cells[0].right, float(15 - 7));
+
+    platform::SetLogicalSize(c.logicalWidth, c.logicalHeight);
+    platform::SetRotation(c.degrees);
+    platform::SetScale(c.scaleX, c.scaleY);
+    platform::ClearBackBuffer();
+    platform::DrawImage(whole, c.x, c.y, 0);
+    const platform::Pixmap expected = Grab();
+    platform::ClearBackBuffer();
+    platform::DrawImage(trimmed, c.x, c.y, 0);
+    const platform::Pixmap got = Grab();
+    int inked = 0, differing = 0;
+    for (size_t i = 0; i < got.rgba.size(); i += 4) {
+      inked += (expected.rgba[i] | expected.rgba[i + 1] | expected.rgba[i + 2]) != 0;
+      differing += got.rgba[i] != expected.rgba[i] || got.rgba[i + 1] != expected.rgba[i + 1] ||
+                   got.rgba[i + 2] != expected.rgba[i + 2];
+    }
+    EXPECT_GT(inked, 40) << "the picture was drawn";
+    EXPECT_EQ(differing, 0);
+    platform::UnloadImage(whole);
+  }
+  platform::UnloadImage(trimmed);
+}
+
+// Queued quads, read before the batch is flushed.
+int QueuedQuads() { return platform::sdl::gBatch.quads; }
+
+TEST_F(GlPixelsTest, EmptyFrameDrawsNothingButATransparentDrawStateStillDraws) {
+  platform::Pixmap sheet = render_test::Canvas(32, 16, {0, 0, 0, 255});
+  render_test::Fill(sheet, 4, 4, 8, 8, {200, 200, 200, 255});
+  platform::Image* strip = platform::LoadStrip(
+      render_test::WritePicture(folder, "half.png", sheet), 16, 16, 0, 2, platform::kImageMasked);
+  ASSERT_NE(strip, nullptr);
+  platform::SetBlend(platform::Blend::Solid);
+  platform::SetColour(60, 70, 80);
+  platform::DrawRect(0, 0, kWidth, kHeight);
+  const platform::Pixmap before = Grab();
+
+  platform::SetScale(3, 3);
+  platform::SetRotation(20);
+  platform::SetColour(255, 255, 255);
+  for (platform::Blend blend : {platform::Blend::Solid, platform::Blend::Alpha,
+                                platform::Blend::Shade, platform::Blend::Light}) {
+    platform::SetBlend(blend);
+    const int queued = QueuedQuads();
+    platform::DrawImage(strip, 100, 100, 1);
+    EXPECT_EQ(QueuedQuads(), queued) << "empty frame, blend " << int(blend);
+  }
+  EXPECT_EQ(Grab().rgba, before.rgba);
+
+  // The calibration draws visible frames with alpha 0 to measure what
+  // drawing costs: those must reach the rasteriser.
+  platform::SetBlend(platform::Blend::Alpha);
+  platform::SetAlpha(0);
+  const int queued = QueuedQuads();
+  platform::DrawImage(strip, 100, 100, 0);
+  EXPECT_EQ(QueuedQuads(), queued + 1);
+  EXPECT_EQ(Grab().rgba, before.rgba);
+  platform::SetAlpha(1);
+  platform::DrawImage(strip, 100, 100, 0);
+  EXPECT_TRUE(Near(PixelAt(Grab(), 100, 100), {200, 200, 200}));
+  platform::UnloadImage(strip);
 }
 
 }  // namespace
