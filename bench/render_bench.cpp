@@ -1,19 +1,30 @@
-// render_bench.cpp - how fast the calibration's sprite load draws, four ways.
+// render_bench.cpp - how fast the calibration's sprite load draws, several ways.
 //
-//   tests/e2e/with_xvfb.sh build/bench/render_bench
+//   tests/e2e/with_xvfb.sh build/bench/render_bench [rounds] [icons.png]
 //
 // The workload is the performance calibration's: N sprites per frame, each
-// frame 0 of a strip of 16 x 16 cells, rotated by a whole number of degrees
-// and drawn centred at a random point of the 1280 x 960 logical area, in a
-// window of 800 x 600. Two variants: tinted (a random colour, alpha 1) and
-// transparent (colour 0, 0, 0, alpha 0, what the calibration really draws).
-// The sprites are drawn
+// frame 0 of the engine's icon strip (the build's Files/Common/icons.png, cut
+// into 16 x 16 cells and masked as the engine loads it; its frame 0 is a
+// small diamond that leaves a one-pixel border of its cell transparent),
+// rotated by a whole number of degrees and drawn centred at a random point of
+// the 1280 x 960 logical area, in a window of 800 x 600. Two variants: tinted
+// (a random colour, alpha 1) and transparent (colour 0, 0, 0, alpha 0, what
+// the calibration really draws). The sprites are drawn
 //   ours       through platform.h exactly as the engine does it
-//              (SetRotation, SetColour, SetAlpha, SetScale, DrawImage, Present)
+//              (SetRotation, SetColour, SetAlpha, SetScale, DrawImage, Present);
+//              our renderer trims each frame's quad to the frame's visible box
+//              (the output says how much of the cell that is), so it fills
+//              fewer pixels than the ways below that draw the whole cell
 //   sdl        SDL_Renderer (OpenGL driver, batching on) with SDL_RenderCopyExF
-//   immediate  one glBegin/glEnd per sprite, the classic way
+//              of the whole 16 x 16 cell
+//   immediate  one glBegin/glEnd per sprite, the classic way, whole cell
 //   limit      all sprites built once into one buffer of indexed quads and
 //              drawn with a single call per frame: what the rasteriser costs
+//              for whole cells
+// and, so that the gain from trimming stands apart from the gain from
+// batching, two ways given the same trimmed quads as ours:
+//   sdl-trim   SDL_RenderCopyExF of the visible box, placed and turned as ours
+//   limit-trim the single prebuilt draw of the trimmed quads
 // Every frame is cleared, presented (buffer swap) and finished (glFinish).
 // The ways take turns in rounds, so a burst of load elsewhere on the machine
 // hits them alike, and each figure is the median over all its frames. Two
@@ -27,13 +38,14 @@
 #include <chrono>     // Required for: timing
 #include <cmath>      // Required for: rotating corners
 #include <cstdio>     // Required for: the table
-#include <cstdlib>    // Required for: mkdtemp
+#include <cstdlib>    // Required for: std::atoi
 #include <ctime>      // Required for: processor time of the process
 #include <functional> // Required for: frame bodies
 #include <random>     // Required for: sprite placement
 #include <string>     // Required for: paths
 #include <vector>     // Required for: sprite lists
 
+#include "platform/common/image_data.h"  // Required for: the frame's visible box
 #include "platform/platform.h"          // Required for: our renderer
 #include "platform/sdl/gl_api.h"        // Required for: immediate mode and the single draw
 #include "platform/sdl/sdl_internal.h"  // Required for: our window, to switch back to it
@@ -42,7 +54,7 @@ namespace {
 
 constexpr int kWindowWidth = 800, kWindowHeight = 600;
 constexpr int kLogicalWidth = 1280, kLogicalHeight = 960;
-constexpr int kCell = 16, kSheet = 128;  // 64 frames of 16 x 16
+constexpr int kCell = 16;  // the icon strip's cells; the calibration draws frame 0
 const int kCounts[] = {1000, 5000, 10000, 20000};
 
 struct Sprite {
@@ -68,23 +80,6 @@ std::vector<Sprite> MakeSprites(int n, bool transparent, unsigned seed) {
     }
   }
   return sprites;
-}
-
-// A sheet of 64 cells, each a ring of colour on black (black is masked away).
-platform::Pixmap MakeSheet() {
-  platform::Pixmap sheet;
-  sheet.width = sheet.height = kSheet;
-  sheet.rgba.assign(size_t(kSheet) * kSheet * 4, 0);
-  for (int y = 0; y < kSheet; ++y) {
-    for (int x = 0; x < kSheet; ++x) {
-      const float dx = float(x % kCell) - 7.5f, dy = float(y % kCell) - 7.5f;
-      const float d = std::sqrt(dx * dx + dy * dy);
-      uint8_t* p = &sheet.rgba[(size_t(y) * kSheet + x) * 4];
-      p[3] = 255;
-      if (d < 7.5f && d > 2.0f) p[0] = p[1] = p[2] = uint8_t(255 - int(d) * 12);
-    }
-  }
-  return sheet;
 }
 
 // Masked RGBA of the sheet, for the comparison ways.
@@ -161,6 +156,19 @@ void TimeOurs(Ours& ours, const std::vector<Sprite>& sprites, Samples& samples) 
   }, samples);
 }
 
+// The quad each way draws, in pixels of the cell: the whole cell, or the
+// visible box that our renderer trims frame 0 to.
+struct Quad {
+  int left, top, right, bottom;
+};
+constexpr Quad kWholeCell{0, 0, kCell, kCell};
+
+// The sheet the comparison ways draw from, as the engine's loader masks it.
+struct Sheet {
+  int width = 0, height = 0;
+  std::vector<uint8_t> rgba;
+};
+
 // --- SDL_Renderer --------------------------------------------------------------
 
 struct SdlWay {
@@ -169,7 +177,7 @@ struct SdlWay {
   SDL_Texture* texture = nullptr;
 };
 
-bool OpenSdlWay(SdlWay& w, const std::vector<uint8_t>& sheet) {
+bool OpenSdlWay(SdlWay& w, const Sheet& sheet) {
   SDL_SetHint(SDL_HINT_RENDER_DRIVER, "opengl");
   SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
   SDL_GL_ResetAttributes();
@@ -182,8 +190,8 @@ bool OpenSdlWay(SdlWay& w, const std::vector<uint8_t>& sheet) {
   }
   SDL_RenderSetLogicalSize(w.renderer, kLogicalWidth, kLogicalHeight);
   w.texture = SDL_CreateTexture(w.renderer, SDL_PIXELFORMAT_ABGR8888, SDL_TEXTUREACCESS_STATIC,
-                                kSheet, kSheet);
-  SDL_UpdateTexture(w.texture, nullptr, sheet.data(), kSheet * 4);
+                                sheet.width, sheet.height);
+  SDL_UpdateTexture(w.texture, nullptr, sheet.rgba.data(), sheet.width * 4);
   SDL_SetTextureBlendMode(w.texture, SDL_BLENDMODE_BLEND);
   return true;
 }
@@ -194,16 +202,18 @@ void CloseSdlWay(SdlWay& w) {
   if (w.window) SDL_DestroyWindow(w.window);
 }
 
-void TimeSdl(SdlWay& w, const std::vector<Sprite>& sprites, Samples& samples) {
-  const SDL_Rect source{0, 0, kCell, kCell};
+// The quad's part of cell 0, turned about the cell's centre.
+void TimeSdl(SdlWay& w, const std::vector<Sprite>& sprites, const Quad& q, Samples& samples) {
+  const SDL_Rect source{q.left, q.top, q.right - q.left, q.bottom - q.top};
+  const SDL_FPoint pivot{float(kCell / 2 - q.left), float(kCell / 2 - q.top)};
   TimeFrames([&] {
     SDL_SetRenderDrawColor(w.renderer, 0, 0, 0, 255);
     SDL_RenderClear(w.renderer);
     for (const Sprite& s : sprites) {
       SDL_SetTextureColorMod(w.texture, s.r, s.g, s.b);
       SDL_SetTextureAlphaMod(w.texture, s.a);
-      const SDL_FRect target{s.x - kCell / 2, s.y - kCell / 2, float(kCell), float(kCell)};
-      SDL_RenderCopyExF(w.renderer, w.texture, &source, &target, double(s.degrees), nullptr,
+      const SDL_FRect target{s.x - pivot.x, s.y - pivot.y, float(source.w), float(source.h)};
+      SDL_RenderCopyExF(w.renderer, w.texture, &source, &target, double(s.degrees), &pivot,
                         SDL_FLIP_NONE);
     }
     SDL_RenderPresent(w.renderer);
@@ -215,8 +225,11 @@ void TimeSdl(SdlWay& w, const std::vector<Sprite>& sprites, Samples& samples) {
 struct GlWay {
   SDL_Window* window = nullptr;
   SDL_GLContext context = nullptr;
-  GLuint texture = 0, program = 0, array = 0, buffers[2] = {0, 0};
-  GLsizei indexCount = 0;
+  GLuint texture = 0, program = 0;
+  int sheetWidth = 1, sheetHeight = 1;
+  // The prebuilt draws: [0] whole cells, [1] trimmed quads.
+  GLuint arrays[2] = {0, 0}, buffers[4] = {0, 0, 0, 0};
+  GLsizei indexCounts[2] = {0, 0};
 };
 
 const char* kVertexShader = R"(#version 130
@@ -235,7 +248,7 @@ struct Vertex {
   uint8_t r, g, b, a;
 };
 
-void OpenGlWay(GlWay& w, const std::vector<uint8_t>& sheet) {
+void OpenGlWay(GlWay& w, const Sheet& sheet) {
   SDL_GL_ResetAttributes();
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
   w.window = SDL_CreateWindow("gl", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kWindowWidth,
@@ -248,8 +261,11 @@ void OpenGlWay(GlWay& w, const std::vector<uint8_t>& sheet) {
   glBindTexture(GL_TEXTURE_2D, w.texture);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, kSheet, kSheet, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-               sheet.data());
+  w.sheetWidth = sheet.width;
+  w.sheetHeight = sheet.height;
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, sheet.width, sheet.height, 0, GL_RGBA,
+               GL_UNSIGNED_BYTE, sheet.rgba.data());
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   glClearColor(0, 0, 0, 1);
@@ -273,37 +289,38 @@ void OpenGlWay(GlWay& w, const std::vector<uint8_t>& sheet) {
   glBindAttribLocation(w.program, 1, "texCoord");
   glBindAttribLocation(w.program, 2, "colour");
   glLinkProgram(w.program);
-  glGenVertexArrays(1, &w.array);
-  glGenBuffers(2, w.buffers);
+  glGenVertexArrays(2, w.arrays);
+  glGenBuffers(4, w.buffers);
 }
 
 void CloseGlWay(GlWay& w) {
   SDL_GL_MakeCurrent(w.window, w.context);
-  glDeleteBuffers(2, w.buffers);
-  glDeleteVertexArrays(1, &w.array);
+  glDeleteBuffers(4, w.buffers);
+  glDeleteVertexArrays(2, w.arrays);
   glDeleteProgram(w.program);
   glDeleteTextures(1, &w.texture);
   SDL_GL_DeleteContext(w.context);
   SDL_DestroyWindow(w.window);
 }
 
+// A sprite's quad on screen and in the sheet, corners clockwise from top-left.
 struct Corners {
-  float x[4], y[4];
+  float x[4], y[4], u[4], v[4];
 };
-Corners CornersOf(const Sprite& s) {
+Corners CornersOf(const Sprite& s, const Quad& q, const GlWay& w) {
   const double a = double(s.degrees) * 3.14159265358979323846 / 180.0;
   const float c = float(std::cos(a)), n = float(std::sin(a));
-  const float lx[4] = {-8, 8, 8, -8}, ly[4] = {-8, -8, 8, 8};
+  const int px[4] = {q.left, q.right, q.right, q.left}, py[4] = {q.top, q.top, q.bottom, q.bottom};
   Corners k;
   for (int i = 0; i < 4; ++i) {
-    k.x[i] = s.x + lx[i] * c - ly[i] * n;
-    k.y[i] = s.y + lx[i] * n + ly[i] * c;
+    const float lx = float(px[i] - kCell / 2), ly = float(py[i] - kCell / 2);
+    k.x[i] = s.x + lx * c - ly * n;
+    k.y[i] = s.y + lx * n + ly * c;
+    k.u[i] = float(px[i]) / float(w.sheetWidth);
+    k.v[i] = float(py[i]) / float(w.sheetHeight);
   }
   return k;
 }
-
-const float kU[4] = {0, 16.0f / kSheet, 16.0f / kSheet, 0};
-const float kV[4] = {0, 0, 16.0f / kSheet, 16.0f / kSheet};
 
 void TimeImmediate(GlWay& w, const std::vector<Sprite>& sprites, Samples& samples) {
   SDL_GL_MakeCurrent(w.window, w.context);
@@ -313,11 +330,11 @@ void TimeImmediate(GlWay& w, const std::vector<Sprite>& sprites, Samples& sample
   TimeFrames([&] {
     glClear(GL_COLOR_BUFFER_BIT);
     for (const Sprite& s : sprites) {
-      const Corners k = CornersOf(s);
+      const Corners k = CornersOf(s, kWholeCell, w);
       glColor4ub(s.r, s.g, s.b, s.a);
       glBegin(GL_QUADS);
       for (int i = 0; i < 4; ++i) {
-        glTexCoord2f(kU[i], kV[i]);
+        glTexCoord2f(k.u[i], k.v[i]);
         glVertex2f(k.x[i], k.y[i]);
       }
       glEnd();
@@ -327,22 +344,24 @@ void TimeImmediate(GlWay& w, const std::vector<Sprite>& sprites, Samples& sample
   glDisable(GL_TEXTURE_2D);
 }
 
-// Builds the sprites once into the buffers of indexed quads.
-void BuildLimit(GlWay& w, const std::vector<Sprite>& sprites) {
+// Builds the sprites once into prebuilt draw `which` of indexed quads.
+void BuildLimit(GlWay& w, int which, const std::vector<Sprite>& sprites, const Quad& q) {
   SDL_GL_MakeCurrent(w.window, w.context);
   std::vector<Vertex> vertices;
   std::vector<uint32_t> indices;
   for (const Sprite& s : sprites) {
-    const Corners k = CornersOf(s);
+    const Corners k = CornersOf(s, q, w);
     const uint32_t first = uint32_t(vertices.size());
-    for (int i = 0; i < 4; ++i) vertices.push_back({k.x[i], k.y[i], kU[i], kV[i], s.r, s.g, s.b, s.a});
+    for (int i = 0; i < 4; ++i) {
+      vertices.push_back({k.x[i], k.y[i], k.u[i], k.v[i], s.r, s.g, s.b, s.a});
+    }
     for (uint32_t i : {0u, 1u, 2u, 2u, 3u, 0u}) indices.push_back(first + i);
   }
-  glBindVertexArray(w.array);
-  glBindBuffer(GL_ARRAY_BUFFER, w.buffers[0]);
+  glBindVertexArray(w.arrays[which]);
+  glBindBuffer(GL_ARRAY_BUFFER, w.buffers[2 * which]);
   glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(vertices.size() * sizeof(Vertex)), vertices.data(),
                GL_STATIC_DRAW);
-  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, w.buffers[1]);
+  glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, w.buffers[2 * which + 1]);
   glBufferData(GL_ELEMENT_ARRAY_BUFFER, GLsizeiptr(indices.size() * sizeof(uint32_t)),
                indices.data(), GL_STATIC_DRAW);
   glEnableVertexAttribArray(0);
@@ -353,56 +372,81 @@ void BuildLimit(GlWay& w, const std::vector<Sprite>& sprites) {
   glVertexAttribPointer(2, 4, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(Vertex),
                         reinterpret_cast<void*>(16));
   glBindVertexArray(0);
-  w.indexCount = GLsizei(indices.size());
+  w.indexCounts[which] = GLsizei(indices.size());
 }
 
-void TimeLimit(GlWay& w, Samples& samples) {
+void TimeLimit(GlWay& w, int which, Samples& samples) {
   SDL_GL_MakeCurrent(w.window, w.context);
   glUseProgram(w.program);
-  glBindVertexArray(w.array);
+  glBindVertexArray(w.arrays[which]);
   TimeFrames([&] {
     glClear(GL_COLOR_BUFFER_BIT);
-    glDrawElements(GL_TRIANGLES, w.indexCount, GL_UNSIGNED_INT, nullptr);
+    glDrawElements(GL_TRIANGLES, w.indexCounts[which], GL_UNSIGNED_INT, nullptr);
     SDL_GL_SwapWindow(w.window);
   }, samples);
   glBindVertexArray(0);
   glUseProgram(0);
 }
 
+enum Way { kOurs, kSdl, kImmediate, kLimit, kSdlTrim, kLimitTrim, kWays };
+const char* const kWayNames[kWays] = {"ours", "sdl", "immediate", "limit", "sdl-trim",
+                                      "limit-trim"};
+
 struct Row {
   const char* variant;
   int n;
-  double ours, sdl, immediate, limit;
+  double ms[kWays];
 };
 
 void PrintTable(const char* title, const std::vector<Row>& rows) {
-  std::printf("\n%s\n", title);
-  std::printf("%-12s %6s %8s %8s %10s %8s  %10s %9s %15s\n", "variant", "N", "ours", "sdl",
-              "immediate", "limit", "ours/limit", "sdl/ours", "immediate/ours");
+  std::printf("\n%s\n%-12s %6s", title, "variant", "N");
+  for (const char* name : kWayNames) std::printf(" %10s", name);
+  std::printf("  %10s %15s %9s %14s %15s\n", "ours/limit", "ours/limit-trim", "sdl/ours",
+              "sdl-trim/ours", "immediate/ours");
   for (const Row& r : rows) {
-    std::printf("%-12s %6d %8.2f %8.2f %10.2f %8.2f  %10.2f %9.2f %15.2f\n", r.variant, r.n,
-                r.ours, r.sdl, r.immediate, r.limit, r.ours / r.limit, r.sdl / r.ours,
-                r.immediate / r.ours);
+    std::printf("%-12s %6d", r.variant, r.n);
+    for (double ms : r.ms) std::printf(" %10.2f", ms);
+    const double ours = r.ms[kOurs];
+    std::printf("  %10.2f %15.2f %9.2f %14.2f %15.2f\n", ours / r.ms[kLimit],
+                ours / r.ms[kLimitTrim], r.ms[kSdl] / ours, r.ms[kSdlTrim] / ours,
+                r.ms[kImmediate] / ours);
   }
   for (const Row& r : rows) {
     if (r.n != 20000) continue;
-    std::printf("%s at 20000: ours/limit %.2f (target <= 1.15), sdl/ours %.2f (target >= 1.40)\n",
-                r.variant, r.ours / r.limit, r.sdl / r.ours);
+    const double ours = r.ms[kOurs];
+    std::printf("%s at 20000: ours/limit %.2f (target <= 1.15), sdl/ours %.2f (target >= 1.40); "
+                "same quads: ours/limit-trim %.2f, sdl-trim/ours %.2f\n",
+                r.variant, ours / r.ms[kLimit], r.ms[kSdl] / ours, ours / r.ms[kLimitTrim],
+                r.ms[kSdlTrim] / ours);
   }
+}
+
+// The strip as the engine loads it: 16 x 16 cells, black masked away.
+bool LoadSheet(const std::string& path, Sheet& sheet) {
+  platform::Pixmap pixmap;
+  if (!platform::LoadPng(path, pixmap)) return false;
+  sheet.width = pixmap.width;
+  sheet.height = pixmap.height;
+  sheet.rgba = MaskedSheet(pixmap);
+  return true;
 }
 
 }  // namespace
 
-// Usage: render_bench [rounds]   (default 3; each round times every way once)
+// Usage: render_bench [rounds] [icons.png]
+//   rounds: default 3; each round times every way once
+//   icons.png: default the build's own, made by the game_assets target
 int main(int argc, char** argv) {
   const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+  const std::string sheetPath =
+      argc > 2 ? argv[2] : std::string(CROWNLIFT_GAME_DIR) + "/Files/Common/icons.png";
   platform::Init();
-  std::string folder = (std::string(P_tmpdir) + "/render-bench-XXXXXX");
-  if (!mkdtemp(folder.data())) return 1;
-  const std::string sheetPath = folder + "/icons.png";
-  const platform::Pixmap sheet = MakeSheet();
-  platform::SavePng(sheet, sheetPath, 9);
-  const std::vector<uint8_t> masked = MaskedSheet(sheet);
+  Sheet sheet;
+  if (!LoadSheet(sheetPath, sheet) || sheet.width < kCell || sheet.height < kCell) {
+    std::fprintf(stderr, "render_bench: cannot read the icon strip %s (build game_assets)\n",
+                 sheetPath.c_str());
+    return 1;
+  }
 
   // All four ways keep a window of their own open, so the rounds interleave.
   if (!platform::OpenDisplay(kWindowWidth, kWindowHeight, 0, 60)) {
@@ -412,29 +456,40 @@ int main(int argc, char** argv) {
   platform::SetLogicalSize(kLogicalWidth, kLogicalHeight);
   Ours ours{platform::sdl::Window(), SDL_GL_GetCurrentContext(), nullptr};
   ours.strip = platform::LoadStrip(sheetPath, kCell, kCell, 0, 64, platform::kImageMasked);
+  if (!ours.strip || ours.strip->visibleBoxes.empty() || ours.strip->visibleBoxes[0].Empty()) {
+    std::fprintf(stderr, "render_bench: frame 0 of %s shows nothing\n", sheetPath.c_str());
+    return 1;
+  }
+  const platform::PixelBox box = ours.strip->visibleBoxes[0];
+  const Quad trimmed{box.left, box.top, box.right, box.bottom};
   SdlWay sdl;
-  if (!OpenSdlWay(sdl, masked)) return 1;
+  if (!OpenSdlWay(sdl, sheet)) return 1;
   GlWay gl;
-  OpenGlWay(gl, masked);
+  OpenGlWay(gl, sheet);
 
   std::vector<Row> wallRows, cpuRows;
   for (bool transparent : {false, true}) {
     for (int n : kCounts) {
       const std::vector<Sprite> sprites = MakeSprites(n, transparent, unsigned(n));
-      BuildLimit(gl, sprites);
-      Samples samples[4];
+      BuildLimit(gl, 0, sprites, kWholeCell);
+      BuildLimit(gl, 1, sprites, trimmed);
+      Samples samples[kWays];
       for (int round = 0; round < rounds; ++round) {
-        TimeOurs(ours, sprites, samples[0]);
-        TimeSdl(sdl, sprites, samples[1]);
-        TimeImmediate(gl, sprites, samples[2]);
-        TimeLimit(gl, samples[3]);
+        TimeOurs(ours, sprites, samples[kOurs]);
+        TimeSdl(sdl, sprites, kWholeCell, samples[kSdl]);
+        TimeImmediate(gl, sprites, samples[kImmediate]);
+        TimeLimit(gl, 0, samples[kLimit]);
+        TimeSdl(sdl, sprites, trimmed, samples[kSdlTrim]);
+        TimeLimit(gl, 1, samples[kLimitTrim]);
       }
-      const char* variant = transparent ? "transparent" : "tinted";
-      wallRows.push_back({variant, n, Median(samples[0].wall), Median(samples[1].wall),
-                          Median(samples[2].wall), Median(samples[3].wall)});
-      cpuRows.push_back({variant, n, Median(samples[0].cpu), Median(samples[1].cpu),
-                         Median(samples[2].cpu), Median(samples[3].cpu)});
-      std::fprintf(stderr, "  %s %d done\n", variant, n);
+      Row wall{transparent ? "transparent" : "tinted", n, {}}, cpu = wall;
+      for (int way = 0; way < kWays; ++way) {
+        wall.ms[way] = Median(samples[way].wall);
+        cpu.ms[way] = Median(samples[way].cpu);
+      }
+      wallRows.push_back(wall);
+      cpuRows.push_back(cpu);
+      std::fprintf(stderr, "  %s %d done\n", wall.variant, n);
     }
   }
   CloseGlWay(gl);
@@ -442,12 +497,18 @@ int main(int argc, char** argv) {
   SDL_GL_MakeCurrent(ours.window, ours.context);
   platform::UnloadImage(ours.strip);
   platform::CloseDisplay();
-  std::remove(sheetPath.c_str());
-  std::remove(folder.c_str());
 
-  std::printf("render_bench: %d x %d window, logical %d x %d, rotated 16 x 16 sprites; medians "
-              "of every frame of %d interleaved rounds\n",
-              kWindowWidth, kWindowHeight, kLogicalWidth, kLogicalHeight, rounds);
+  std::printf("render_bench: %d x %d window, logical %d x %d, rotated 16 x 16 sprites (frame 0 "
+              "of %s); medians of every frame of %d interleaved rounds\n",
+              kWindowWidth, kWindowHeight, kLogicalWidth, kLogicalHeight, sheetPath.c_str(),
+              rounds);
+  std::printf("ours trims each quad to the frame's visible box, %d x %d of the %d x %d cell "
+              "(%.0f%% of its pixels); sdl, immediate and limit draw the whole cell as a "
+              "renderer without trimming does; sdl-trim and limit-trim draw the same trimmed "
+              "quads as ours.\n",
+              trimmed.right - trimmed.left, trimmed.bottom - trimmed.top, kCell, kCell,
+              100.0 * (trimmed.right - trimmed.left) * (trimmed.bottom - trimmed.top) /
+                  (kCell * kCell));
   PrintTable("Wall-clock ms per frame (draw, present, finish):", wallRows);
   PrintTable("Processor ms per frame, all threads of the process (steadier on a busy machine):",
              cpuRows);
