@@ -88,7 +88,8 @@ TEST(StripCells, EveryCellTheGameDrawsHoldsASprite) {
   const Strip strips[] = {
       {"270/folk.png", 32, {0, 1, 2, 3, 4, 10, 11, 12, 13, 14}},
       {"270/badges.png", 64, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}},
-      {"Common/icons.png", 16, {0, 3, 7, 8, 9, 10, 11, 12, 13, 14, 18, 19, 21, 22, 23, 24, 25,
+      // Cell 0 is small on purpose; it has its own test below.
+      {"Common/icons.png", 16, {3, 7, 8, 9, 10, 11, 12, 13, 14, 18, 19, 21, 22, 23, 24, 25,
                                 26, 27, 28, 29, 63}},
   };
   for (const Strip& s : strips) {
@@ -144,6 +145,20 @@ TEST(StripCells, WalkAndHangFramesDifferAndTheRoyalsDifferFromEachOther) {
     cells.push_back(cell);
   }
   EXPECT_EQ(countDistinct(cells), 16u);
+}
+
+// The calibration draws thousands of cell 0 to time the machine's sprite
+// throughput, so it must be a small sprite, not a cell full of pixels to fill:
+// everything inside the centre 8 x 8, with a solid core light enough that the
+// calibration's tints colour it.
+TEST(TestSprite, Cell0IsASmallLightSpriteInTheCentre) {
+  Png icons = Load("Common/icons.png");
+  ASSERT_TRUE(icons.ok);
+  EXPECT_EQ(OpaqueCount(icons, 0, 0, 16, 16), OpaqueCount(icons, 4, 4, 8, 8));
+  EXPECT_GE(OpaqueCount(icons, 4, 4, 8, 8), 16);
+  const uint8_t* core = icons.At(8, 8);
+  EXPECT_EQ(core[3], 255);
+  for (int channel = 0; channel < 3; ++channel) EXPECT_GE(core[channel], 224) << channel;
 }
 
 TEST(Pointer, TipIsTheTopLeftPixelOfCell63) {
