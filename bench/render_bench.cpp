@@ -5,7 +5,7 @@
 // The workload is the performance calibration's: N sprites per frame, each
 // frame 0 of the engine's icon strip (the build's Files/Common/icons.png, cut
 // into 16 x 16 cells and masked as the engine loads it; its frame 0 is a
-// small diamond that leaves a one-pixel border of its cell transparent),
+// small light spark, about 6 x 6 pixels in the middle of its cell),
 // rotated by a whole number of degrees and drawn centred at a random point of
 // the 1280 x 960 logical area, in a window of 800 x 600. Two variants: tinted
 // (a random colour, alpha 1) and transparent (colour 0, 0, 0, alpha 0, what
