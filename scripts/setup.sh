@@ -6,10 +6,12 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 mapfile -t wanted < <(grep -v '^\s*#' "$here/packages.txt" | sed 's/\s.*//' | grep -v '^$')
 
+# One query for the lot; a package dpkg has never heard of is simply absent.
+installed=$(dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' "${wanted[@]}" 2>/dev/null |
+            awk '$1 == "ii" { sub(/:.*/, "", $2); print $2 }' || true)
 missing=()
 for p in "${wanted[@]}"; do
-  status=$(dpkg-query -W -f='${db:Status-Abbrev}' "$p" 2>/dev/null || true)
-  [[ "$status" == ii* ]] || missing+=("$p")
+  grep -qxF "$p" <<<"$installed" || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
