@@ -3,8 +3,9 @@
 
 namespace crownlift {
 
-// Vertical offset of the overlay: negative while it is (partly) hidden above
-// the screen, 0 when fully down.
+// Vertical offset of the overlay: -300 when hidden above the screen, 20 when
+// fully down, negative while it slides; the binding widgets capture only from
+// 0 on.
 extern int OverlayOffset;
 
 // Draws and runs the overlay; called by FrameEnd every frame. It shows while
