@@ -1,1 +1,0 @@
-// Keeps a platform library valid while its folder has no sources yet.
