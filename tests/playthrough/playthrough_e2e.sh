@@ -11,14 +11,14 @@
 # name prompt, which already holds the last name; Return keeps it. The two
 # saved runs must both carry that name.
 #
-#   playthrough_e2e.sh GAME_DIR OUT_DIR SCORES_DUMP
+#   playthrough_e2e.sh GAME_DIR OUT_DIR SCORE_DUMP
 #
 # GAME_DIR is the built program folder; it is copied to OUT_DIR/run so the
 # build stays clean. Screenshots of the window land in OUT_DIR.
 set -u
 game_dir=${1:?game folder}
 out=${2:?output folder}
-dump=${3:?scores_dump program}
+dump=${3:?score_dump program}  # prints Name|Score|GameMode|Quit per run
 title='#270 : Reelpack -  Crownlift'
 name='Ada Vance'
 pid=
@@ -37,6 +37,8 @@ rm -f "$out/run/Files/Setup.ini" "$out/run/Files/270/nuscores.dat"* "$out/run/Fi
 [ -x "$out/run/crownlift" ] || fail "no program in $game_dir"
 scores="$out/run/Files/270/nuscores.dat"
 
+# When each step began, for a slow run's post-mortem (OUT_DIR/steps.txt).
+step() { echo "$(date +%T.%N | cut -c1-12) $*" >>"$out/steps.txt"; }
 # The program's window only, so boxes below are window coordinates (800 x 600).
 shot() { import -window "$wid" "$out/$1.png" || fail "screenshot $1"; }
 # Pixels differing between two screenshots inside a w x h+x+y box.
@@ -59,6 +61,7 @@ tap() {
 # Starts the program and waits for the title screen (start-up lasts at least
 # 2.5 s, longer under the sanitizers on a busy machine).
 start_game() {
+  step start
   "$out/run/crownlift" >>"$out/stdout.txt" 2>>"$out/stderr.txt" &
   pid=$!
   wid=
@@ -69,11 +72,13 @@ start_game() {
     sleep 0.1
   done
   [ -n "$wid" ] || fail "no window titled '$title'"
+  step window
   for _ in $(seq 1 300); do
     grep -q "Finished Loading" "$out/run/Files/Debug.txt" 2>/dev/null && break
     sleep 0.1
   done
   grep -q "Finished Loading" "$out/run/Files/Debug.txt" || fail "start-up did not finish"
+  step loaded
   xdotool windowfocus --sync "$wid" 2>/dev/null || xdotool windowfocus "$wid"
   xdotool mousemove --window "$wid" 790 590  # out of the way of the panel and the words
   sleep 1.5  # the end of the start-up wait and the panel's slide-in
@@ -84,10 +89,14 @@ start_game() {
 # such green there.
 wait_for_name_prompt() {
   local i
+  step playing
   for i in $(seq 1 120); do
     kill -0 "$pid" 2>/dev/null || fail "the program ended during the game"
     shot poll
-    [ "$(count_colour poll 400x50+200+212 'rgb(0,255,0)')" -gt 200 ] && return 0
+    if [ "$(count_colour poll 400x50+200+212 'rgb(0,255,0)')" -gt 200 ]; then
+      step name prompt
+      return 0
+    fi
     sleep 0.3
   done
   fail "no name prompt within the time four crashes take"
@@ -108,6 +117,7 @@ leave() {
   sleep 1
   kill -0 "$pid" 2>/dev/null || fail "the program ended without a farewell screen"
   shot "$1"
+  step farewell
   xdotool key space
   for _ in $(seq 1 100); do
     kill -0 "$pid" 2>/dev/null || break
@@ -116,6 +126,7 @@ leave() {
   kill -0 "$pid" 2>/dev/null && fail "a key on the farewell screen did not end the program"
   wait "$pid"
   local status=$?
+  step exited
   pid=
   [ "$status" -eq 0 ] || fail "exit status $status"
   tail -c 40 "$out/run/Files/Debug.txt" | grep -q "Play again, soon!!" || fail "log lacks the farewell"
@@ -154,7 +165,7 @@ shot hiscores
 [ -s "$scores" ] || fail "nuscores.dat not written after the name entry"
 size1=$(stat -c %s "$scores")
 runs=$("$dump" "$out/run/Files/270") || fail "cannot read the score file"
-[ "$runs" = "$(printf '%s\t2\t0\t0' "$name")" ] || fail "first run saved as '$runs'"
+[ "$runs" = "$name|0|2|0" ] || fail "first run saved as '$runs'"
 [ "$(changed hard hiscores 330x400+540+60)" -gt 1000 ] || fail "the Hiscore tab does not list the run"
 leave farewell1
 
@@ -187,6 +198,6 @@ leave farewell2
 
 runs=$("$dump" "$out/run/Files/270") || fail "cannot read the score file"
 # Newest first: the quit run, then the played-out one.
-expected=$(printf '%s\t2\t0\t1\n%s\t2\t0\t0' "$name" "$name")
+expected=$(printf '%s|0|2|1\n%s|0|2|0' "$name" "$name")
 [ "$runs" = "$expected" ] || fail "saved runs are '$runs', not two Hard runs of '$name'"
 echo "play-through end-to-end: ok (screenshots in $out)"
