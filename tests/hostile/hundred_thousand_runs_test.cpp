@@ -100,7 +100,9 @@ TEST_F(HundredThousandRunsTest, LoadShowAndSaveKeepWhatPruningMustKeep) {
   EXPECT_FALSE(platform::headless::Draws().empty());
   ASSERT_EQ(LocalScores.size(), kept.size() + otherModes);
   for (const Scores& record : LocalScores) {
-    if (record.GameMode == 0) EXPECT_TRUE(kept.count(record.Name)) << record.Name;
+    if (record.GameMode == 0) {
+      EXPECT_TRUE(kept.count(record.Name)) << record.Name;
+    }
   }
   Timed("next showing of the table", [this] { Show(); });
   EXPECT_EQ(LocalScores.size(), kept.size() + otherModes);
