@@ -36,16 +36,16 @@ run_one() {
   mkdir -p "$build/corpus/$t" "$build/findings/$t"
   # -timeout: a single input that takes this long is a hang; -rss_limit_mb: so
   # does a loader that tries to hold gigabytes.
+  local status=0
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     "$build/fuzz/fuzz_$t" "$build/corpus/$t" "$here/corpus/$t" \
     -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2560 -max_len=65536 \
     -print_final_stats=1 -artifact_prefix="$build/findings/$t/" \
-    >"$build/findings/$t.log" 2>&1
-  local status=$?
+    >"$build/findings/$t.log" 2>&1 || status=$?
   local last
-  last=$(grep -E '^#[0-9]+' "$build/findings/$t.log" | tail -1)
+  last=$(grep -E '^#[0-9]+' "$build/findings/$t.log" | tail -1 || true)
   local runs
-  runs=$(grep -E '^stat::number_of_executed_units' "$build/findings/$t.log" | awk '{print $2}')
+  runs=$(grep -E '^stat::number_of_executed_units' "$build/findings/$t.log" | awk '{print $2}' || true)
   printf '%-7s %s  runs=%s  exit=%d\n' "$t" "$last" "${runs:-?}" "$status"
   return $status
 }
