@@ -12,6 +12,7 @@
 
 #include <cstdint>     // Required for: uint8_t
 #include <cstdio>      // Required for: writing the input file
+#include <cstdlib>     // Required for: atexit, to remove the scratch folder
 #include <filesystem>  // Required for: the scratch folder
 #include <string>      // Required for: paths
 
@@ -19,6 +20,13 @@
 #include "platform/platform.h"           // Required for: Init, ChangeFolder
 
 namespace fuzz_support {
+
+// The scratch folder, removed when the fuzzer ends normally (after a crash it
+// stays, with the files the last input left).
+inline std::filesystem::path& ScratchPath() {
+  static std::filesystem::path path;
+  return path;
+}
 
 // Starts the headless platform once and makes a fresh scratch folder current;
 // returns the folder (ending in "/").
@@ -33,6 +41,11 @@ inline const std::string& StartInScratchFolder(const char* target) {
     platform::Init();
     platform::headless::Reset();
     platform::ChangeFolder(path.string());
+    ScratchPath() = path;
+    std::atexit([] {
+      std::error_code ignored;
+      std::filesystem::remove_all(ScratchPath(), ignored);
+    });
     return path.string() + "/";
   }();
   return folder;
