@@ -11,7 +11,8 @@ agree most (Pearson correlation). Prints one line per sound:
 
   NAME at SECONDS match CORRELATION gain GAIN
 
-GAIN is the least-squares factor from the reference's envelope to the
+Stretches quieter than 2% of the reference's loudest point count as silence
+and never match. GAIN is the least-squares factor from the reference's envelope to the
 recording's there: how loud it was played against its file at full volume.
 Exit status 1 when a sound is not found at all (correlation below 0.5).
 """
@@ -60,9 +61,12 @@ def best_match(rec, ref, lo, hi):
     mr = sum(ref) / n
     dr = [v - mr for v in ref]
     sr = math.sqrt(sum(v * v for v in dr)) or 1e-12
+    floor = max(ref) * 0.02  # quieter than this is silence, whatever its shape
     best = (-2.0, lo, 0.0)
     for start in range(max(0, lo), min(hi, len(rec) - n) + 1):
         seg = rec[start:start + n]
+        if max(seg) < floor:
+            continue
         ms = sum(seg) / n
         num = sum(a * (b - ms) for a, b in zip(dr, seg))
         ss = math.sqrt(sum((b - ms) ** 2 for b in seg)) or 1e-12

@@ -116,7 +116,7 @@ in_range() { awk -v v="$1" -v lo="$2" -v hi="$3" 'BEGIN { exit !(v >= lo && v <=
 in_range "$(field jingle gain)" 0.2 0.3 || fail "the jingle is not at a quarter of full volume"
 in_range "$(field jingle match)" 0.8 1 || fail "the jingle does not sound like open.ogg"
 for s in blip crash gameover; do
-  in_range "$(field $s gain)" 0.2 0.3 || fail "$s at an unexpected loudness"
+  in_range "$(field $s gain)" 0.15 0.35 || fail "$s at an unexpected loudness"
 done
 crash_at=$(field crash at) over_at=$(field gameover at)
 in_range "$crash_at" "$t_game" "$over_at" || fail "the crash is not between the start and the game over"
