@@ -53,5 +53,7 @@ void UnloadCommonAssets();
 // A required image that failed to load: a clear message naming the file,
 // in the log and on standard error, then an orderly exit.
 [[noreturn]] void FailMissingImage(const std::string& file);
+// The same for one of the program's folders (Files/ or the game folder).
+[[noreturn]] void FailMissingFolder(const std::string& folder);
 
 }  // namespace crownlift

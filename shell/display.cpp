@@ -195,6 +195,14 @@ void FailMissingImage(const std::string& file) {
   platform::EndProcess(1);
 }
 
+void FailMissingFolder(const std::string& folder) {
+  const std::string message = "Missing folder: " + folder;
+  LogLine(message);
+  std::fprintf(stderr, "crownlift: %s\n", message.c_str());
+  CloseLog();
+  platform::EndProcess(1);
+}
+
 void BuildDisplayModes() {
   Display.ModeCount = 0;
   for (const platform::DisplayMode& mode : platform::ListDisplayModes()) {

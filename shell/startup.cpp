@@ -114,7 +114,8 @@ void RunStartup() {
   // Before any folder change, so nothing can read or write the score file first.
   BuildTitleKey();
 
-  platform::ChangeFolder("Files/");
+  // Without its folders the program has nothing to show: say which is missing.
+  if (!platform::ChangeFolder("Files/")) FailMissingFolder(platform::ProgramFolder() + "Files/");
   OpenLog("Debug.txt");
   LogBanner();
 
@@ -129,7 +130,9 @@ void RunStartup() {
   LogLine("Grabbing Previous Scores");
   LogLine("");
 
-  platform::ChangeFolder(GameFolderName(WeekNumber));
+  if (!platform::ChangeFolder(GameFolderName(WeekNumber))) {
+    FailMissingFolder(platform::CurrentFolder() + GameFolderName(WeekNumber));
+  }
   const int deadline = Millisecs() + 2500;
   ApplyDisplaySettings();
 

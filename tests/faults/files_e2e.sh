@@ -126,15 +126,16 @@ copy missing_image
 rm -f "$run/Files/270/wockit.png"
 expect_message_or_fallback missing_image wockit.png
 
-# ---- No game folder, and no Files/ at all: a failed change of folder is ignored, so
-# start-up looks for the common images in the wrong place and names the one it misses.
+# ---- No game folder, and no Files/ at all: start-up names the missing folder.
 copy missing_game_folder
 rm -rf "$run/Files/270"
-expect_message_or_fallback missing_game_folder "Missing or unreadable image: "
+expect_message_or_fallback missing_game_folder "Missing folder: "
+grep -q "Missing folder: .*/Files/270/\$" "$out/missing_game_folder.stderr" || fail "missing_game_folder: folder not named"
 
 copy missing_files
 rm -rf "$run/Files"
-expect_message_or_fallback missing_files "Missing or unreadable image: "
+expect_message_or_fallback missing_files "Missing folder: "
+grep -q "Missing folder: .*/Files/\$" "$out/missing_files.stderr" || fail "missing_files: folder not named"
 
 # ---- A read-only Files/ -------------------------------------------------------------------------
 copy read_only
