@@ -84,8 +84,8 @@ def main(argv):
     rec = envelope(decode(argv[1]))
     per_second = RATE / STEP
     missing = False
-    for spec in argv[2:]:
-        name, rest = spec.split("=", 1)
+    for argument in argv[2:]:
+        name, rest = argument.split("=", 1)
         window = None
         if ":" in rest:
             rest, window = rest.rsplit(":", 1)

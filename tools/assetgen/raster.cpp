@@ -20,11 +20,11 @@ Colour Light(Colour base, float nx, float ny, float nz) {
   // Half vector between the light and the viewer (0, 0, 1).
   float hx = lx, hy = ly, hz = lz + 1;
   float hl = Len(Len(hx, hy), hz);
-  float spec = std::max(0.0f, (nx * hx + ny * hy + nz * hz) / hl);
-  spec = std::pow(spec, 24.0f) * 0.55f;
+  float specular = std::max(0.0f, (nx * hx + ny * hy + nz * hz) / hl);
+  specular = std::pow(specular, 24.0f) * 0.55f;
   float f = 0.42f + 0.72f * diffuse;
-  return Colour{Clamp01(base.r * f + spec), Clamp01(base.g * f + spec),
-                Clamp01(base.b * f + spec)};
+  return Colour{Clamp01(base.r * f + specular), Clamp01(base.g * f + specular),
+                Clamp01(base.b * f + specular)};
 }
 
 }  // namespace
