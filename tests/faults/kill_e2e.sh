@@ -17,7 +17,7 @@ set -u
 game_dir=${1:?game folder}
 out=${2:?output folder}
 score_dump=${3:?score_dump program}
-title='#270 : Reelpack -  Crownlift'
+. "$(dirname "${BASH_SOURCE[0]}")/../e2e/game_window.sh"
 RANDOM=270  # the same kill moments on every run
 
 fail() { echo "FAIL: $*" >&2; [ -n "${pid:-}" ] && kill -9 "$pid" 2>/dev/null; exit 1; }
@@ -39,20 +39,7 @@ start() {
   : >"$files/Debug.txt"
   "$out/run/crownlift" >"$out/stdout.$session.txt" 2>"$out/stderr.$session.txt" &
   pid=$!
-  wid=
-  for _ in $(seq 1 100); do
-    wid=$(xdotool search --name "^${title}\$" 2>/dev/null | head -n 1)
-    [ -n "$wid" ] && break
-    kill -0 "$pid" 2>/dev/null || fail "session $session ended during start-up"
-    sleep 0.1
-  done
-  [ -n "$wid" ] || fail "session $session: no window"
-  for _ in $(seq 1 150); do
-    grep -q "Finished Loading" "$files/Debug.txt" 2>/dev/null && break
-    sleep 0.1
-  done
-  grep -q "Finished Loading" "$files/Debug.txt" || fail "session $session: start-up did not finish"
-  xdotool windowfocus --sync "$wid" 2>/dev/null || xdotool windowfocus "$wid"
+  wait_for_game "$pid" "$files/Debug.txt" 150 "session $session"
   sleep 0.5
 }
 tap() {

@@ -12,7 +12,7 @@
 set -u
 game_dir=${1:?game folder}
 out=${2:?output folder}
-title='#270 : Reelpack -  Crownlift'
+. "$(dirname "${BASH_SOURCE[0]}")/../e2e/game_window.sh"
 
 fail() { echo "FAIL: $*" >&2; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; }
 
@@ -25,20 +25,7 @@ rm -f "$out/run/Files/Setup.ini" "$out/run/Files/270/nuscores.dat"
 pid=$!
 
 # The window appears when the display opens; start-up lasts at least 2.5 s.
-wid=
-for _ in $(seq 1 100); do
-  wid=$(xdotool search --name "^${title}\$" 2>/dev/null | head -n 1)
-  [ -n "$wid" ] && break
-  kill -0 "$pid" 2>/dev/null || fail "the program ended during start-up"
-  sleep 0.1
-done
-[ -n "$wid" ] || fail "no window titled '$title'"
-for _ in $(seq 1 100); do
-  grep -q "Finished Loading" "$out/run/Files/Debug.txt" 2>/dev/null && break
-  sleep 0.1
-done
-grep -q "Finished Loading" "$out/run/Files/Debug.txt" || fail "start-up did not finish"
-xdotool windowfocus --sync "$wid" 2>/dev/null || xdotool windowfocus "$wid"
+wait_for_game "$pid" "$out/run/Files/Debug.txt" 100
 sleep 1.5  # the end of the start-up wait and the panel's slide-in
 
 shot() { import -window "$wid" "$out/$1.png" || fail "screenshot $1"; }

@@ -19,7 +19,7 @@ set -u
 game_dir=${1:?game folder}
 out=${2:?output folder}
 dump=${3:?score_dump program}  # prints Name|Score|GameMode|Quit per run
-title='#270 : Reelpack -  Crownlift'
+. "$(dirname "${BASH_SOURCE[0]}")/../e2e/game_window.sh"
 name='Ada Vance'
 pid=
 wid=
@@ -64,22 +64,8 @@ start_game() {
   step start
   "$out/run/crownlift" >>"$out/stdout.txt" 2>>"$out/stderr.txt" &
   pid=$!
-  wid=
-  for _ in $(seq 1 300); do
-    wid=$(xdotool search --name "^${title}\$" 2>/dev/null | head -n 1)
-    [ -n "$wid" ] && break
-    kill -0 "$pid" 2>/dev/null || fail "the program ended during start-up"
-    sleep 0.1
-  done
-  [ -n "$wid" ] || fail "no window titled '$title'"
-  step window
-  for _ in $(seq 1 300); do
-    grep -q "Finished Loading" "$out/run/Files/Debug.txt" 2>/dev/null && break
-    sleep 0.1
-  done
-  grep -q "Finished Loading" "$out/run/Files/Debug.txt" || fail "start-up did not finish"
+  wait_for_game "$pid" "$out/run/Files/Debug.txt" 300
   step loaded
-  xdotool windowfocus --sync "$wid" 2>/dev/null || xdotool windowfocus "$wid"
   xdotool mousemove --window "$wid" 790 590  # out of the way of the panel and the words
   sleep 1.5  # the end of the start-up wait and the panel's slide-in
 }

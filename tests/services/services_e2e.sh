@@ -18,7 +18,7 @@ set -u
 game_dir=${1:?game folder}
 out=${2:?output folder}
 score_dump=${3:?score_dump program}
-title='#270 : Reelpack -  Crownlift'
+. "$(dirname "${BASH_SOURCE[0]}")/../e2e/game_window.sh"
 
 fail() { echo "FAIL: $*" >&2; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; }
 
@@ -31,20 +31,7 @@ files="$out/run/Files"
 "$out/run/crownlift" >"$out/stdout.txt" 2>"$out/stderr.txt" &
 pid=$!
 
-wid=
-for _ in $(seq 1 100); do
-  wid=$(xdotool search --name "^${title}\$" 2>/dev/null | head -n 1)
-  [ -n "$wid" ] && break
-  kill -0 "$pid" 2>/dev/null || fail "the program ended during start-up"
-  sleep 0.1
-done
-[ -n "$wid" ] || fail "no window titled '$title'"
-for _ in $(seq 1 150); do
-  grep -q "Finished Loading" "$files/Debug.txt" 2>/dev/null && break
-  sleep 0.1
-done
-grep -q "Finished Loading" "$files/Debug.txt" || fail "start-up did not finish"
-xdotool windowfocus --sync "$wid" 2>/dev/null || xdotool windowfocus "$wid"
+wait_for_game "$pid" "$files/Debug.txt"
 xdotool mousemove --window "$wid" 400 560
 sleep 1.5
 

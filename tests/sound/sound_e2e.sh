@@ -17,7 +17,7 @@ set -u
 game_dir=${1:?game folder}
 out=${2:?output folder}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-title='#270 : Reelpack -  Crownlift'
+. "$(dirname "${BASH_SOURCE[0]}")/../e2e/game_window.sh"
 
 fail() { echo "FAIL: $*" >&2; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; }
 for tool in sox xdotool python3; do
@@ -49,21 +49,8 @@ calc() { awk "BEGIN { printf \"%.3f\", $1 }"; }
 now() { calc "$(date +%s.%N) - $t0"; }
 ALSOFT_CONF="$out/run/alsoft.conf" "$out/run/crownlift" >"$out/stdout.txt" 2>"$out/stderr.txt" &
 pid=$!
-wid=
-for _ in $(seq 1 100); do
-  wid=$(xdotool search --name "^${title}\$" 2>/dev/null | head -n 1)
-  [ -n "$wid" ] && break
-  kill -0 "$pid" 2>/dev/null || fail "the program ended during start-up"
-  sleep 0.1
-done
-[ -n "$wid" ] || fail "no window"
-for _ in $(seq 1 150); do
-  grep -q "Finished Loading" "$files/Debug.txt" 2>/dev/null && break
-  sleep 0.1
-done
-grep -q "Finished Loading" "$files/Debug.txt" || fail "start-up did not finish"
+wait_for_game "$pid" "$files/Debug.txt"
 [ -s "$wav" ] || fail "OpenAL Soft wrote no recording (see $out/stderr.txt)"
-xdotool windowfocus --sync "$wid" 2>/dev/null || xdotool windowfocus "$wid"
 sleep 2.5  # the jingle's end
 
 t_tab=$(now)
